@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""camsim: plays many IP cameras at once for the kit's tests and demos.
+
+Each camera of the JSON config has its own address; every protocol service listed in
+SERVICES serves all cameras. Every message a camera receives goes as one JSON line into
+the journal, so tests assert on what the cameras saw.
+
+    camsim.py --config cameras.json --journal journal.jsonl [--ready FILE]
+
+The ready file is written once every service listens; SIGTERM or SIGINT ends the run.
+"""
+import argparse
+import importlib
+import signal
+import sys
+
+from simcore.config import load_config
+from simcore.journal import Journal
+from simcore.simulator import Simulator
+
+# Protocol services, each a module of simcore with a start(simulator) function.
+SERVICES = []
+
+
+def parse_arguments(argv):
+    parser = argparse.ArgumentParser(description="Simulated IP cameras")
+    parser.add_argument("--config", required=True, help="JSON file describing the cameras")
+    parser.add_argument("--journal", required=True, help="JSON-lines file of received messages")
+    parser.add_argument("--ready", help="file written once every service listens")
+    return parser.parse_args(argv)
+
+
+def main(argv):
+    arguments = parse_arguments(argv)
+    try:
+        config = load_config(arguments.config)
+    except (OSError, ValueError) as error:
+        print(f"camsim: {error}", file=sys.stderr)
+        return 2
+    simulator = Simulator(config, Journal(arguments.journal))
+    for name in SERVICES:
+        importlib.import_module(f"simcore.{name}").start(simulator)
+    if arguments.ready:
+        with open(arguments.ready, "w", encoding="utf-8") as ready:
+            ready.write("ready\n")
+    signal.signal(signal.SIGTERM, lambda *_: simulator.stop())
+    signal.signal(signal.SIGINT, lambda *_: simulator.stop())
+    simulator.wait()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,1 @@
+"""The simulator's core and its protocol services."""

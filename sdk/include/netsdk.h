@@ -26,6 +26,9 @@ typedef struct NETSDK_CHANNEL {
     int32_t stream;
 } NETSDK_CHANNEL;
 
+/* The login handle made by NETSDK_Login and freed by NETSDK_Logout; opaque to callers. */
+typedef struct NETSDK_LOGIN_INFO NETSDK_LOGIN_INFO;
+
 /* ---- Search records and callbacks -------------------------------------------------------- */
 
 /* ---- Parameter records -------------------------------------------------------------------- */

@@ -16,7 +16,8 @@ Fault knobs in camera["faults"]:
                             "huge_size", "text_size", "short_body", "bad_json", "no_size"
   "unicast_answer": true    answer to the client's own address and port, not the group
   "objective_case": "swap"  write the client's ID in the answer with its letter case swapped
-  "omit_network": true      a SEARCH_ACK body without "NetWork"
+  "omit_keys": [KEY, ...]   top-level keys left out of the SEARCH_ACK body ("NetWork" ...)
+  "flood_seconds": S        after the answer, keep sending foreign datagrams for S seconds
   "setnet_status": N        Status of SETNET_ACK (default 0)
   "command_status": N       Status of COMMAND_ACK (default 0)
 Command 513 (0x201) is a reboot: camera["reboots"] counts them.
@@ -27,6 +28,7 @@ import socket
 import struct
 import subprocess
 import threading
+import time
 
 GROUP = "239.255.255.250"
 PORT = 19128
@@ -96,6 +98,8 @@ class SearchService:
         self.interfaces = interface_networks()
         self.links = {camera["id"]: self._link_of(camera["ip"]) for camera in simulator.cameras}
         self.socket = self._open_socket()
+        # Guards the socket's outgoing interface between setting it and sending.
+        self.send_lock = threading.Lock()
 
     def _link_of(self, address):
         number = _address_number(address)
@@ -171,10 +175,23 @@ class SearchService:
             self.send(malformed_ack(faults["malformed_ack_first"], head, body), ifindex,
                       destination)
         self.send(make_message(head, body), ifindex, destination)
+        if faults.get("flood_seconds"):
+            threading.Thread(target=self.flood, daemon=True,
+                             args=(faults["flood_seconds"], camera, ifindex)).start()
 
     def send(self, data, ifindex, destination):
-        self.socket.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, _membership(ifindex))
-        self.socket.sendto(data, destination)
+        with self.send_lock:
+            self.socket.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF,
+                                   _membership(ifindex))
+            self.socket.sendto(data, destination)
+
+    def flood(self, seconds, camera, ifindex):
+        """A steady stream of other clients' traffic, one datagram a millisecond."""
+        datagram = foreign_datagram("other_client_ack", camera)
+        end = time.monotonic() + seconds
+        while time.monotonic() < end and not self.simulator.stopping.is_set():
+            self.send(datagram, ifindex, (GROUP, PORT))
+            time.sleep(0.001)
 
     def search_body(self, camera):
         with self.simulator.lock:
@@ -185,12 +202,13 @@ class SearchService:
                 "UUID": camera["uuid"], "UID": camera["uid"],
                 "UserName": _base64(camera["user"]), "Password": _base64(camera["password"]),
             }
-            if not camera["faults"].get("omit_network"):
-                body["NetWork"] = {
-                    "HttpPort": camera["http_port"], "StreamPort": camera["stream_port"],
-                    "DNS1": camera["dns1"], "DNS2": camera["dns2"],
-                    "NIC": [_nic_answer(nic) for nic in camera["nics"]],
-                }
+            body["NetWork"] = {
+                "HttpPort": camera["http_port"], "StreamPort": camera["stream_port"],
+                "DNS1": camera["dns1"], "DNS2": camera["dns2"],
+                "NIC": [_nic_answer(nic) for nic in camera["nics"]],
+            }
+            for key in camera["faults"].get("omit_keys", []):
+                body.pop(key, None)
         return body
 
     def apply_setnet(self, camera, body):

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/clock.h"
 #include "timer/timed_operation.h"
 #include "timer/timer_wheel.h"
 
@@ -101,12 +102,12 @@ TEST(ProcessTimer, StartsAndStops) {
 
     TimerNode node{};
     int argument = 0;
-    const uint64_t before = Timer_NowMs();
+    const uint64_t before = netsdk::platform::monotonicMilliseconds();
     EXPECT_EQ(Timer_Start(
                   &node, 5000, [](void*) {}, &argument),
               0);
     EXPECT_GE(node.expiry, before + 5000);
-    EXPECT_LE(node.expiry, Timer_NowMs() + 5000);
+    EXPECT_LE(node.expiry, netsdk::platform::monotonicMilliseconds() + 5000);
     EXPECT_EQ(node.argument, &argument);
     EXPECT_EQ(Timer_Start(
                   &node, 10, [](void*) {}, nullptr),

@@ -1,7 +1,8 @@
 #include "timer/timer_wheel.h"
 
 #include <algorithm>
-#include <chrono>
+
+#include "platform/clock.h"
 
 namespace {
 
@@ -94,17 +95,11 @@ const TimerNode* TimerWheel::bucketHead(int bucket) const {
     return bucket >= 0 && bucket < kBucketCount ? buckets_[bucket] : nullptr;
 }
 
-uint64_t Timer_NowMs() {
-    using namespace std::chrono;
-    return static_cast<uint64_t>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
 namespace {
 
 // The process-wide wheel, made (thread-safely) on first use.
 TimerWheel& globalWheel() {
-    static TimerWheel wheel(Timer_NowMs());
+    static TimerWheel wheel(netsdk::platform::monotonicMilliseconds());
     return wheel;
 }
 
@@ -113,7 +108,8 @@ TimerWheel& globalWheel() {
 int Timer_Start(TimerNode* node, int timeoutMs, void (*callback)(void* argument), void* argument) {
     TimerWheel& wheel = globalWheel();
     // A negative time-out means "already due"; it never reaches back before the clock's start.
-    const int64_t expiry = std::max<int64_t>(0, static_cast<int64_t>(Timer_NowMs()) + timeoutMs);
+    const int64_t expiry = std::max<int64_t>(
+        0, static_cast<int64_t>(netsdk::platform::monotonicMilliseconds()) + timeoutMs);
     return wheel.schedule(node, static_cast<uint64_t>(expiry), callback, argument);
 }
 

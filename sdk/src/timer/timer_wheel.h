@@ -63,8 +63,8 @@ private:
 };
 
 // Starts the node on the process-wide wheel (made on first use, based at that moment): it
-// expires timeoutMs from now on the SDK's monotonic clock and will call callback(argument). Returns
-// the insert result.
+// expires timeoutMs from now on the SDK's monotonic clock and will call callback(argument).
+// Returns the insert result.
 int Timer_Start(TimerNode* node, int timeoutMs, void (*callback)(void* argument), void* argument);
 
 // Takes the node off the process-wide wheel: TIMER_OK when it was queued, -1 when not.

@@ -330,16 +330,18 @@ TEST_F(Search, SetDeviceConfigSendsOneSetnetPerRecordAndReportsTheAcknowledgemen
         "\t\t\t\t\"IP\":\t\"10.77.1.151\",\n\t\t\t\t\"NetMask\":\t\"255.255.255.0\",\n"
         "\t\t\t\t\"GateWay\":\t\"10.77.1.254\"\n\t\t\t}]\n\t}\n}",
     };
-    std::smatch clientIds[2];
+    std::string clientIds[2];
     for (int i = 0; i < 2; ++i) {
         const std::string text = setnets[i].text("text");
         const std::string pattern = requestPattern(i == 0 ? "NET-A" : "NET-B", i + 1, "SETNET",
                                                    static_cast<int>(bodies[i].size()));
         const std::string head = text.substr(0, text.size() - bodies[i].size() - 2);
-        EXPECT_TRUE(std::regex_match(head, clientIds[i], std::regex(pattern))) << text;
+        std::smatch match;
+        EXPECT_TRUE(std::regex_match(head, match, std::regex(pattern))) << text;
+        clientIds[i] = match.size() > 1 ? match[1].str() : "";
         EXPECT_EQ(text.substr(head.size()), bodies[i] + "\r\n");
     }
-    EXPECT_EQ(clientIds[0][1], clientIds[1][1]) << "one client ID for the whole call";
+    EXPECT_EQ(clientIds[0], clientIds[1]) << "one client ID for the whole call";
 
     // The camera took its new address: the next search shows it.
     const Collected found = search(1);

@@ -43,6 +43,14 @@ TEST(Base64, EncodesBinaryBytes) {
     EXPECT_STREQ(encoded, "/wD+");
 }
 
+TEST(Base64, StopsDecodingAtTheFirstPad) {
+    char decoded[8] = {};
+    ASSERT_EQ(Base64_Decode(decoded, "YWJj=", 5), 3);
+    EXPECT_EQ(std::string(decoded, 3), "abc");
+    ASSERT_EQ(Base64_Decode(decoded, "YQ==YWJj", 8), 1);
+    EXPECT_EQ(decoded[0], 'a');
+}
+
 TEST(Base64, RefusesBadInput) {
     char out[16];
     EXPECT_EQ(Base64_Decode(out, "Zm9v*mFy", 8), -1);

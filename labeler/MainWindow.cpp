@@ -303,6 +303,10 @@ bool MainWindow::fileSaveAs() {
     if (!path.endsWith(kDocumentSuffix, Qt::CaseInsensitive)) {
         path += kDocumentSuffix;
     }
+    return saveFile(path);
+}
+
+bool MainWindow::saveFile(const QString& path) {
     if (!writeDocument(path)) {
         return false;
     }

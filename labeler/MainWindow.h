@@ -78,6 +78,9 @@ public slots:
     bool fileSaveAs();
     // Loads the document at path; on failure reports why and leaves the open document as it was.
     bool loadFile(const QString& path);
+    // Saves the document under path and makes path its name; on failure reports why and keeps
+    // the old name and the modified mark.
+    bool saveFile(const QString& path);
     bool filePrint();
     void printPreview();
     void fileExport();

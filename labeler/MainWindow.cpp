@@ -15,6 +15,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSvgGenerator>
@@ -185,11 +186,9 @@ void MainWindow::copySelectedItems(const QList<QGraphicsItem*>& items) {
 void MainWindow::renderScene(QPainter* painter) {
     const QList<QGraphicsItem*> selected = labelScene->selectedItems();
     labelScene->clearSelection();
-    const bool modified = isWindowModified();
     applyPlaceholders();
     labelScene->render(painter, QRectF(), labelScene->sceneRect(), Qt::KeepAspectRatio);
     restorePlaceholders();
-    setDirty(modified);
     for (QGraphicsItem* item : selected) {
         item->setSelected(true);
     }
@@ -580,19 +579,25 @@ void MainWindow::applyPlaceholders() {
         const QString filled = placeholder->replace(text.toString(), &changed);
         if (changed) {
             savedTexts.insert(object, text.toString());
-            object->setProperty("plainText", filled);
+            setTransientText(object, filled);
         }
     }
 }
 
 void MainWindow::restorePlaceholders() {
     for (auto it = savedTexts.cbegin(); it != savedTexts.cend(); ++it) {
-        it.key()->setProperty("plainText", it.value());
+        setTransientText(it.key(), it.value());
     }
     savedTexts.clear();
     if (gridGroup) {
         gridGroup->setVisible(gridShown);
     }
+}
+
+// Filling placeholders for a render is no edit: the item's dirty signal is held back.
+void MainWindow::setTransientText(QObject* item, const QString& text) {
+    const QSignalBlocker blocker(item);
+    item->setProperty("plainText", text);
 }
 
 void MainWindow::reportError(const QString& text) {

@@ -107,6 +107,7 @@ private:
     void createItems(const QVector<ItemRecord>& records, int offset, bool select);
     void applyPlaceholders();
     void restorePlaceholders();
+    static void setTransientText(QObject* item, const QString& text);
     void reportError(const QString& text);
     void saveSettings();
 

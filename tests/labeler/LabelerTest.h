@@ -14,10 +14,12 @@
 
 #include "Settings.h"
 
-// Runs act on the next modal dialog as soon as it is shown; `handled` tells whether one came.
+// Runs act on the next modal dialog of the given class as soon as it is shown; `handled` tells
+// whether one came.
+template <typename Dialog>
 class ModalDriver : public QObject {
 public:
-    explicit ModalDriver(std::function<void(QWidget*)> act, int timeoutMs = 5000)
+    explicit ModalDriver(std::function<void(Dialog*)> act, int timeoutMs = 5000)
         : act(std::move(act)), timeoutMs(timeoutMs) {
         elapsed.start();
         connect(&timer, &QTimer::timeout, this, &ModalDriver::poll);
@@ -27,7 +29,7 @@ public:
 
 private:
     void poll() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
             timer.stop();
             handled = true;
             act(modal);
@@ -36,7 +38,7 @@ private:
         }
     }
 
-    std::function<void(QWidget*)> act;
+    std::function<void(Dialog*)> act;
     int timeoutMs;
     QTimer timer;
     QElapsedTimer elapsed;
@@ -45,12 +47,7 @@ private:
 // Answers the next message box with the given button and keeps its text.
 struct MessageBoxAnswer {
     explicit MessageBoxAnswer(QMessageBox::StandardButton button)
-        : driver([this, button](QWidget* modal) {
-              auto* box = qobject_cast<QMessageBox*>(modal);
-              if (!box) {
-                  modal->close();
-                  return;
-              }
+        : driver([this, button](QMessageBox* box) {
               text = box->text();
               title = box->windowTitle();
               box->button(button)->click();
@@ -58,7 +55,7 @@ struct MessageBoxAnswer {
     bool shown() const { return driver.handled && !text.isEmpty(); }
     QString text;
     QString title;
-    ModalDriver driver;
+    ModalDriver<QMessageBox> driver;
 };
 
 // Every test program runs against a settings store of its own, so that tests never see the

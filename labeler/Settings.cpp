@@ -29,58 +29,60 @@ void Settings::setApplicationIdentity() {
     QCoreApplication::setApplicationVersion("1.0.1.2");
 }
 
-// The identity must be set before the store is opened, or it would open under other names.
-Settings::Settings() : store((setApplicationIdentity(), QSettings())) {}
+Settings::Settings() {
+    setApplicationIdentity();
+    store = std::make_unique<QSettings>();
+}
 
 QLocale Settings::language() const {
-    return store.value(kLanguageKey, QLocale(QLocale::Chinese)).toLocale();
+    return store->value(kLanguageKey, QLocale(QLocale::Chinese)).toLocale();
 }
 
 bool Settings::showGrid() const {
-    return store.value(kShowGridKey, true).toBool();
+    return store->value(kShowGridKey, true).toBool();
 }
 
 void Settings::setShowGrid(bool show) {
-    store.setValue(kShowGridKey, show);
+    store->setValue(kShowGridKey, show);
 }
 
 QString Settings::mostRecentFile() const {
-    return store.value(kMostRecentFileKey).toString();
+    return store->value(kMostRecentFileKey).toString();
 }
 
 void Settings::setMostRecentFile(const QString& path) {
-    store.setValue(kMostRecentFileKey, path);
+    store->setValue(kMostRecentFileKey, path);
 }
 
 QSizeF Settings::pageSizeMM() const {
-    const QSizeF size = store.value(kPageSizeKey, kDefaultPageSizeMM).toSizeF();
+    const QSizeF size = store->value(kPageSizeKey, kDefaultPageSizeMM).toSizeF();
     return size.isValid() && !size.isEmpty() ? size : kDefaultPageSizeMM;
 }
 
 void Settings::setPageSizeMM(const QSizeF& size) {
-    store.setValue(kPageSizeKey, size);
+    store->setValue(kPageSizeKey, size);
 }
 
 int Settings::printDPI() const {
     bool ok = false;
-    const int dpi = store.value(kPrintDPIKey, kDefaultPrintDPI).toInt(&ok);
+    const int dpi = store->value(kPrintDPIKey, kDefaultPrintDPI).toInt(&ok);
     return ok ? qBound(kMinPrintDPI, dpi, kMaxPrintDPI) : kDefaultPrintDPI;
 }
 
 void Settings::setPrintDPI(int dpi) {
-    store.setValue(kPrintDPIKey, dpi);
+    store->setValue(kPrintDPIKey, dpi);
 }
 
 void Settings::restoreWindow(QMainWindow* window) {
-    store.beginGroup(window->objectName());
-    window->restoreGeometry(store.value(kGeometryKey).toByteArray());
-    window->restoreState(store.value(kWindowStateKey).toByteArray());
-    store.endGroup();
+    store->beginGroup(window->objectName());
+    window->restoreGeometry(store->value(kGeometryKey).toByteArray());
+    window->restoreState(store->value(kWindowStateKey).toByteArray());
+    store->endGroup();
 }
 
 void Settings::saveWindow(QMainWindow* window) {
-    store.beginGroup(window->objectName());
-    store.setValue(kGeometryKey, window->saveGeometry());
-    store.setValue(kWindowStateKey, window->saveState());
-    store.endGroup();
+    store->beginGroup(window->objectName());
+    store->setValue(kGeometryKey, window->saveGeometry());
+    store->setValue(kWindowStateKey, window->saveState());
+    store->endGroup();
 }

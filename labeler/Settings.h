@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QSizeF>
 #include <QString>
+#include <memory>
 
 class QMainWindow;
 
@@ -37,5 +38,6 @@ public:
 
 private:
     Settings();
-    QSettings store;
+    // Opened once the application identity is set, so it lives under the designer's names.
+    std::unique_ptr<QSettings> store;
 };

@@ -8,6 +8,7 @@
 #include <QFontComboBox>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -215,6 +216,35 @@ private slots:
         }
         QVERIFY(!isDark(image, 14, 0) && !isDark(image, 15, 1));
         QVERIFY(QrCode::encode("x", 0, 50).isNull());
+    }
+
+    void qrInputDialogChangesOnlyToANewText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("new text") << "SN-{%serial%}"
+                                  << "SN-{%serial%}";
+        QTest::newRow("empty text") << ""
+                                    << "{%code%}";
+        QTest::newRow("same text") << "{%code%}"
+                                   << "{%code%}";
+    }
+    void qrInputDialogChangesOnlyToANewText() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QGraphicsScene scene;
+        auto* qr = new QRCodeItem(QPoint(), &scene);
+        QSignalSpy dirty(qr, SIGNAL(dirty()));
+        QString label;
+        ModalDriver<QInputDialog> driver([&](QInputDialog* dialog) {
+            label = dialog->labelText();
+            dialog->setTextValue(typed);
+            dialog->accept();
+        });
+        qr->edit();
+        QVERIFY(driver.handled);
+        QCOMPARE(label, QString("QR barcode:"));
+        QCOMPARE(qr->plainText(), expected);
+        QCOMPARE(dirty.isEmpty(), expected == "{%code%}");
     }
 
     void textDialogAddsAnItemWithTheHintText() {

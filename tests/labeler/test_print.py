@@ -67,7 +67,7 @@ class PrintOnlyRun(unittest.TestCase):
             f.write(data)
         return path
 
-    def run_sabbeth(self, document, cups_env=None, extra=()):
+    def run_sabbeth(self, document, cups_env=None, extra=(), cwd=None):
         home = os.path.join(self.dir, "home")
         os.makedirs(home, exist_ok=True)
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -76,13 +76,20 @@ class PrintOnlyRun(unittest.TestCase):
         env.pop("LPDEST", None)
         env.pop("PRINTER", None)
         return subprocess.run([SABBETH, "--print", "--config", document, *extra], env=env,
-                              capture_output=True, text=True, timeout=RUN_TIMEOUT)
+                              capture_output=True, text=True, timeout=RUN_TIMEOUT, cwd=cwd)
+
+    def stored_document(self):
+        conf = os.path.join(self.dir, "home", ".config", "Korvel", "Sabbeth.conf")
+        with open(conf) as f:
+            match = re.search(r"^MostRecentFile=(.*)$", f.read(), re.M)
+        return match.group(1) if match else None
 
     def test_prints_filled_placeholders_on_one_label_page(self):
         data = four_code_document()
         document = self.write("label.tmq", data)
-        result = self.run_sabbeth(document, extra=("--code", CODE, "-s", SERIAL))
+        result = self.run_sabbeth("label.tmq", extra=("--code", CODE, "-s", SERIAL), cwd=self.dir)
         self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(self.stored_document(), document, "--config is stored absolute")
         pdf = self.cups.wait_for_pdf()
 
         info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True)
@@ -101,6 +108,17 @@ class PrintOnlyRun(unittest.TestCase):
         with open(document, "rb") as f:
             self.assertEqual(f.read(), data, "printing changed the document")
         self.assert_blank_cross(image)
+        self.assert_printed_full_size(image)
+
+    def assert_printed_full_size(self, image):
+        """The label fills the page 1:1: the codes' corners are where the document puts them."""
+        width, height, pixels = read_pgm(image)
+        dark = [(i % width, i // width) for i in range(len(pixels)) if pixels[i] < 128]
+        scale = RENDER_DPI / 72
+        first, last = QR_SPOTS[0][0] * scale, (QR_SPOTS[-1][0] + QR_SIZE) * scale
+        for axis in (0, 1):
+            self.assertAlmostEqual(min(p[axis] for p in dark), first, delta=2)
+            self.assertAlmostEqual(max(p[axis] for p in dark) + 1, last, delta=2)
 
     def assert_blank_cross(self, image):
         """No grid line: the middle column and row of the page stay paper white."""

@@ -1,15 +1,19 @@
 // The main window: file commands, the unsaved-changes question, failures, export and printing.
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsLineItem>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <memory>
 
 #include "BoxItem.h"
+#include "DocumentCodec.h"
 #include "LabelerTest.h"
 #include "MainWindow.h"
 #include "Placeholder.h"
@@ -139,6 +143,41 @@ private slots:
         QVERIFY(window->saveFile(path("closed.tmq")));
         QVERIFY(window->close());
         QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+        window->fileNew();
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().mostRecentFile(), QString());
+    }
+
+    void clipboardCarriesItemsAndRefusesForeignData() {
+        QRCodeItem* qr = addQrCode();
+        auto* box = new BoxItem(QRect(0, 0, 40, 20), window->scene());
+        window->connectItem(box);
+        window->copySelectedItems({box, qr});
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime->hasFormat(DocumentCodec::kClipboardMimeType));
+        const QByteArray data = mime->data(DocumentCodec::kClipboardMimeType);
+        QCOMPARE(data.left(4), QByteArray::fromHex("00010002"));  // bottom first
+        QDataStream in(data);
+        QVERIFY(window->readItemRecords(in, 5, true));
+        const QList<QGraphicsItem*> items = window->labelItems();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(window->scene()->selectedItems().size(), 2);
+        QCOMPARE(items[2]->pos(), qr->pos() + QPointF(5, 5));
+        QCOMPARE(items[3]->pos(), box->pos() + QPointF(5, 5));
+        QDataStream foreign(QByteArray::fromHex("00010001") + QByteArray(40, 'x'));
+        QVERIFY(!window->readItemRecords(foreign, 5, true));
+        QCOMPARE(window->labelItems().size(), 4);
+    }
+
+    void printPreviewShowsTheFilledLabel() {
+        QRCodeItem* qr = addQrCode();
+        window->setDirty(false);
+        ModalDriver<QPrintPreviewDialog> driver(
+            [](QPrintPreviewDialog* dialog) { dialog->reject(); });
+        window->printPreview();
+        QVERIFY(driver.handled);
+        QCOMPARE(qr->plainText(), QString("{%code%}"));
+        QVERIFY(!window->isWindowModified());
     }
 
     void loadingLeavesTheDocumentUnmodified() {

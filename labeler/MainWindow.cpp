@@ -144,7 +144,7 @@ void MainWindow::updateWindowTitle() {
 }
 
 void MainWindow::startWithMostRecentFile() {
-    const QString path = Settings::instance().mostRecentFile();
+    const QString path = mostRecentFile();
     if (path.isEmpty()) {
         QMetaObject::invokeMethod(this, &MainWindow::fileNew, Qt::QueuedConnection);
         return;
@@ -196,7 +196,7 @@ void MainWindow::renderScene(QPainter* painter) {
 }
 
 bool MainWindow::printMostRecentFile() {
-    const QString path = Settings::instance().mostRecentFile();
+    const QString path = mostRecentFile();
     if (path.isEmpty()) {
         reportError(tr("No label document to print."));
         return false;
@@ -606,6 +606,12 @@ void MainWindow::reportError(const QString& text) {
         return;
     }
     QMessageBox::warning(this, tr("Error"), text);
+}
+
+// Earlier versions stored the display name "Unnamed" for a document that was never saved.
+QString MainWindow::mostRecentFile() const {
+    const QString path = Settings::instance().mostRecentFile();
+    return path == tr("Unnamed") ? QString() : path;
 }
 
 void MainWindow::saveSettings() {

@@ -110,6 +110,7 @@ private:
     static void setTransientText(QObject* item, const QString& text);
     void reportError(const QString& text);
     void saveSettings();
+    QString mostRecentFile() const;
 
     std::unique_ptr<QPrinter> labelPrinter;
     QPointer<QGraphicsScene> labelScene;

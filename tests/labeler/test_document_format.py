@@ -161,5 +161,5 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--doctool", required=True)
     args, rest = parser.parse_known_args()
-    DOCTOOL = args.doctool
+    DOCTOOL = os.path.abspath(args.doctool)
     unittest.main(argv=[sys.argv[0], *rest])

@@ -163,5 +163,5 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--sabbeth", required=True)
     args, rest = parser.parse_known_args()
-    SABBETH = args.sabbeth
+    SABBETH = os.path.abspath(args.sabbeth)
     unittest.main(argv=[sys.argv[0], *rest])

@@ -328,6 +328,17 @@ private slots:
         QCOMPARE(answer.text, QString("No printer is available."));
     }
 
+    void startWithoutADocumentGivesAnUnnamedOne() {
+        for (const QString& stored : {QString(), QString("Unnamed")}) {
+            Settings::instance().setMostRecentFile(stored);
+            addQrCode();
+            window->setDirty(false);
+            window->startWithMostRecentFile();
+            QTRY_VERIFY(window->labelItems().isEmpty());
+            QCOMPARE(window->windowFilePath(), QString());
+        }
+    }
+
     void startWithAMissingDocumentGivesAnUnnamedOne() {
         Settings::instance().setMostRecentFile(path("missing.tmq"));
         MessageBoxAnswer answer(QMessageBox::Ok);

@@ -7,7 +7,7 @@ namespace RecordScanner {
 namespace {
 
 // Fixed-size parts of the layouts, in bytes.
-const int kColorBytes = 11;      // spec qint8, alpha, red, green, blue, pad as quint16
+const int kColorBytes = 11;      // colour model qint8, alpha, red, green, blue, pad as quint16
 const int kTransformBytes = 72;  // nine doubles
 const int kDoubleBytes = 8;
 const int kPenHeadBytes = 2 + 1 + kDoubleBytes;  // style flags, cosmetic flag, width

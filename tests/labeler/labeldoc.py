@@ -14,7 +14,7 @@ BOX, QRCODE, TEXT = 0x10001, 0x10002, 0x10003
 # Pen flags: style | cap style | join style, as one quint16.
 SOLID_LINE, SQUARE_CAP, BEVEL_JOIN = 0x01, 0x10, 0x40
 SOLID_PATTERN = 1
-COLOR_SPEC_RGB = 1
+COLOR_MODEL_RGB = 1
 IDENTITY = (1.0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 1.0)
 
 
@@ -51,9 +51,9 @@ def rect(x, y, w, h):
     return f64(x) + f64(y) + f64(w) + f64(h)
 
 
-def color(r, g, b, a=255, spec=COLOR_SPEC_RGB):
+def color(r, g, b, a=255, model=COLOR_MODEL_RGB):
     # Each 8-bit channel is stored as 16 bits (value * 257), then a zero pad.
-    return struct.pack(">bHHHHH", spec, a * 257, r * 257, g * 257, b * 257, 0)
+    return struct.pack(">bHHHHH", model, a * 257, r * 257, g * 257, b * 257, 0)
 
 
 def brush(style=0, rgb=(0, 0, 0)):
@@ -125,8 +125,8 @@ class Reader:
         return text
 
     def color(self):
-        spec, a, r, g, b, _pad = self.take(">bHHHHH")
-        return {"spec": spec, "rgba": (r >> 8, g >> 8, b >> 8, a >> 8)}
+        model, a, r, g, b, _pad = self.take(">bHHHHH")
+        return {"model": model, "rgba": (r >> 8, g >> 8, b >> 8, a >> 8)}
 
     def brush(self):
         style = self.take(">B")

@@ -17,7 +17,7 @@ DOCTOOL = None
 
 DEFAULT_PEN = {"style": 1, "cap": 0x10, "join": 0x40, "cosmetic": False, "width": 1.0,
                "miter": 2.0, "dashes": [], "dash_offset": 0.0, "default_width": True}
-BLACK = {"spec": labeldoc.COLOR_SPEC_RGB, "rgba": (0, 0, 0, 255)}
+BLACK = {"model": labeldoc.COLOR_MODEL_RGB, "rgba": (0, 0, 0, 255)}
 
 
 class DocumentFormat(unittest.TestCase):

@@ -20,7 +20,7 @@ struct Recipe {
     const char* ffmpegArguments;  // input and encoder; the output file is appended
 };
 
-// One row per kind. Key frames every 25 pictures, no B-frames (cameras send none).
+// One row per kind. IDR key frames every 25 pictures, no B-frames (cameras send none).
 inline Recipe recipe(Kind kind) {
     switch (kind) {
         case Kind::H264Cif:
@@ -34,7 +34,7 @@ inline Recipe recipe(Kind kind) {
         case Kind::H265Cif:
             return {"cif.h265",
                     "-f lavfi -i testsrc2=size=352x288:rate=25 -t 2 -c:v libx265 -g 25 -bf 0 "
-                    "-x265-params log-level=error -pix_fmt yuv420p -f hevc"};
+                    "-x265-params log-level=error:open-gop=0 -pix_fmt yuv420p -f hevc"};
         case Kind::Alaw:
             return {"tone.alaw",
                     "-f lavfi -i sine=frequency=440:sample_rate=8000 -t 1 -ac 1 -ar 8000 -f alaw"};

@@ -10,6 +10,7 @@ Camera keys (all optional):
 Fault knobs in camera["faults"]:
     "alarm_split": {"index": i, "pause": seconds}  on the first connection only, message i
         leaves in two pieces with this pause between them
+    "alarm_close_after_events": true  hang up once the events are out
 Journal entries (protocol "alarm"): event "connect" (with its connection number), "keepalive",
 "message" (any other 16 bytes, as hex), "closed".
 """
@@ -54,7 +55,8 @@ def _serve(simulator, connection, camera, number):
     reader.start()
     try:
         _push_events(simulator, connection, camera, number, closed, send_lock)
-        closed.wait()
+        if not camera["faults"].get("alarm_close_after_events"):
+            closed.wait()
     finally:
         closed.set()
         reader.join()

@@ -31,7 +31,10 @@ std::string events(const std::vector<std::pair<int, long long>>& typesAndTimes) 
 std::vector<std::pair<uint32_t, int64_t>> typesAndTimes(const AlarmRecorder& recorder) {
     std::vector<std::pair<uint32_t, int64_t>> seen;
     for (const NETSDK_ALARM_EVENT& event : recorder.events()) {
-        seen.emplace_back(event.type, event.time);
+        // By value: the packed record's time is unaligned and takes no reference.
+        const uint32_t type = event.type;
+        const int64_t time = event.time;
+        seen.emplace_back(type, time);
     }
     return seen;
 }

@@ -151,16 +151,20 @@ TEST_F(NotifyChannel, ASecondNotifyEndsTheFirstChannel) {
         kWaitMs));
 }
 
-TEST_F(NotifyChannel, NoCallbackFollowsTheEndOfTheChannel) {
+TEST_F(NotifyChannel, LogoutEndsTheChannelAndNoCallbackFollows) {
     startCamera(events({{512, 1}}) + R"(, "alarm_repeat_every": 0.01)");
-    ASSERT_EQ(NETSDK_Notify(&login, AlarmRecorder::onEvent, &recorder), 0);
+    NETSDK_LOGIN_INFO* session = NETSDK_Login(sim.address(10).c_str(), 80, 1680, "admin", "", 0);
+    ASSERT_NE(session, nullptr);
+    ASSERT_EQ(NETSDK_Notify(session, AlarmRecorder::onEvent, &recorder), 0);
     ASSERT_TRUE(recorder.waitForCount(5, kWaitMs));
-    EXPECT_EQ(CLIENT_NOTIFY_Destory(login.notify), 0);
-    login.notify = nullptr;
-    const size_t atEnd = recorder.count();
+    EXPECT_EQ(NETSDK_Logout(session), 0);
+    const size_t atLogout = recorder.count();
     ASSERT_TRUE(sim.waitForJournal(
-        [](const camsim::JournalEntry& e) { return e.text("event") == "closed"; }, kWaitMs));
-    EXPECT_EQ(recorder.count(), atEnd);
+        [](const camsim::JournalEntry& e) {
+            return e.text("protocol") == "alarm" && e.text("event") == "closed";
+        },
+        kWaitMs));
+    EXPECT_EQ(recorder.count(), atLogout);
 }
 
 TEST_F(NotifyChannel, ACameraThatClosesIsReconnected) {

@@ -481,6 +481,23 @@ TEST_F(StreamClient, PlaybackSendsItsRequestAndDropsTheExtraBlock) {
     EXPECT_EQ(hex.substr(0, 40), "4b545651000000c0010000040101000000000000");
 }
 
+TEST_F(StreamClient, ExportsRunOnALogin) {
+    startCamera(streamMembers(videoSettings(mediaclips::Kind::H264Cif, "h264")));
+    NETSDK_LOGIN_INFO* session =
+        NETSDK_Login(sim.address(10).c_str(), 80, kStreamPort, "admin", "", 0);
+    ASSERT_NE(session, nullptr);
+    const NETSDK_CHANNEL channel{0, 1};
+    NETSDK_STREAM* stream = NETSDK_CreateRealPlay(session, &channel);
+    ASSERT_NE(stream, nullptr);
+    recorder.endWhen = [](const StreamRecorder& r) { return r.frames >= 10; };
+    NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &recorder);
+    EXPECT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 1), 0);
+    EXPECT_EQ(NETSDK_StopRealPlay(stream), 0);
+    EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+    EXPECT_EQ(NETSDK_Logout(session), 0);
+    EXPECT_EQ(recorder.frames, 10u);
+}
+
 TEST(StreamExports, NullArgumentsAreRefused) {
     NETSDK_LOGIN_INFO info{};
     const NETSDK_CHANNEL channel{0, 0};

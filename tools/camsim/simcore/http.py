@@ -3,7 +3,8 @@
 One request per connection. The whole request body is read (GETs carry one too) before the
 answer. Every request needs Basic authorisation with the camera's user and password (401
 otherwise) and goes into the journal as protocol "http" with method, target (path and
-query), headers in order and body.
+query), headers in order ([name, value] pairs), body (latin-1 text) and body_hex (the same
+bytes in hexadecimal, for readers whose JSON strings end at a NUL).
 
 Fault knobs in camera["faults"]:
   http_status           {"<path>" or "command:<block command>" or "product:<command>": status}
@@ -92,7 +93,7 @@ def _serve(simulator, camera, connection):
             return
         simulator.journal.record(camera["id"], "http", method=request.method,
                                  target=request.target, headers=request.headers,
-                                 body=request.body)
+                                 body=request.body, body_hex=request.body.hex())
         faults = camera["faults"]
         if faults.get("http_silent"):
             _wait_for_close(simulator, connection)

@@ -41,11 +41,15 @@ static_assert(rulesFit(kLightReply, 4552, 3564));
 
 // The 25 value words, each from its host slot to its wire slot.
 constexpr FieldRule kLightRequest[] = {
-    slotValue(0, 0).times(5, kOption, kOptionWire),     slotValue(1400, 740),
-    slotValue(1416, 756).times(6, kRange, kRangeWire),  slotValue(2376, 1692),
-    slotValue(2656, 1840).times(3, kRange, kRangeWire), slotValue(3136, 2308),
-    slotValue(3416, 2456).times(3, kRange, kRangeWire), slotValue(3896, 2924),
-    slotValue(3912, 2940).times(4, kRange, kRangeWire),
+    slotValue(0, 0).times(5, kOption, kOptionWire),  // sensor, modes, sensitivities
+    slotValue(1400, 740),
+    slotValue(1416, 756).times(6, kRange, kRangeWire),
+    slotValue(2376, 1692),                               // red dimming
+    slotValue(2656, 1840).times(3, kRange, kRangeWire),  // red brightness, two open
+    slotValue(3136, 2308),                               // warm dimming
+    slotValue(3416, 2456).times(3, kRange, kRangeWire),  // warm brightness, two open
+    slotValue(3896, 2924),                               // night period: head
+    slotValue(3912, 2940).times(4, kRange, kRangeWire),  // start, end, two open
 };
 static_assert(rulesFit(kLightRequest, 4552, 3564));
 

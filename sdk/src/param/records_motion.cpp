@@ -24,6 +24,7 @@ constexpr uint32_t kRowsHost = 1332;
 constexpr uint32_t kCellsHost = 1336;
 constexpr uint32_t kCellsWire = 1304;
 constexpr uint32_t kRowBytes = NETSDK_MOTION_GRID_COLUMNS;
+constexpr uint32_t kCellBytes = NETSDK_MOTION_GRID_ROWS * kRowBytes;
 constexpr uint32_t kWindowHost = kTimeSegmentHostBytes;
 constexpr uint32_t kWindowWire = kTimeSegmentWireBytes;
 constexpr uint32_t kRange = kRangeSlotHostBytes;
@@ -38,7 +39,7 @@ constexpr FieldRule kMotionReply[] = {
     timeSegment(672, 344),                             // night start and end
     countWord(kColumnsHost, 1296, NETSDK_MOTION_GRID_COLUMNS),
     countWord(kRowsHost, 1300, NETSDK_MOTION_GRID_ROWS),
-    bytes(kCellsHost, kCellsWire, NETSDK_MOTION_GRID_ROWS* kRowBytes),
+    bytes(kCellsHost, kCellsWire, kCellBytes),
     timeSegment(2104, 2072).times(4, kWindowHost, kWindowWire),
     shortSlot(4728, 4632).times(4, kShortSlotBytes, kShortSlotBytes),  // alarm actions
 };

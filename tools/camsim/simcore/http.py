@@ -15,6 +15,7 @@ Fault knobs in camera["faults"]:
   http_reply_command    block command code written into reply heads
   http_reply_channel    channel written into reply heads
   http_short_body       bytes cut from the end of a block reply
+  http_delay            seconds to wait before every answer (a slow camera, for benchmarks)
 """
 import base64
 import socket
@@ -99,6 +100,8 @@ def _serve(simulator, camera, connection):
             _wait_for_close(simulator, connection)
             return
         reply = _answer(camera, request)
+        if simulator.stopping.wait(float(faults.get("http_delay", 0))):
+            return
         try:
             connection.sendall(_reply_bytes(reply, faults))
         except OSError:

@@ -7,11 +7,16 @@ namespace {
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 int sextetOf(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
     return -1;
 }
 
@@ -26,8 +31,10 @@ extern "C" int Base64_Encode(char* out, const char* data, int length) {
     for (int i = 0; i < length; i += 3) {
         const int remaining = length - i;
         uint32_t group = static_cast<uint32_t>(bytes[i]) << 16;
-        if (remaining > 1) group |= static_cast<uint32_t>(bytes[i + 1]) << 8;
-        if (remaining > 2) group |= bytes[i + 2];
+        if (remaining > 1)
+            group |= static_cast<uint32_t>(bytes[i + 1]) << 8;
+        if (remaining > 2)
+            group |= bytes[i + 2];
         out[written++] = kAlphabet[(group >> 18) & 63];
         out[written++] = kAlphabet[(group >> 12) & 63];
         out[written++] = remaining > 1 ? kAlphabet[(group >> 6) & 63] : '=';
@@ -64,7 +71,8 @@ extern "C" int Base64_Decode(char* out, const char* text, int length) {
     if (sextets >= 2) {
         group <<= 6 * (4 - sextets);
         out[written++] = static_cast<char>((group >> 16) & 0xFF);
-        if (sextets == 3) out[written++] = static_cast<char>((group >> 8) & 0xFF);
+        if (sextets == 3)
+            out[written++] = static_cast<char>((group >> 8) & 0xFF);
     }
     return written;
 }

@@ -25,5 +25,5 @@ class Simulator:
         self.stopping.set()
 
     def wait(self):
-        while not self.stopping.wait(0.5):
-            pass
+        # A signal interrupts the wait, so a stop request ends the run at once.
+        self.stopping.wait()

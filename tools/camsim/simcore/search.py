@@ -1,0 +1,281 @@
+"""The cameras' multicast side: SEARCH, SETNET and COMMAND on 239.255.255.250:19128.
+
+A message is a head of "Key:Value" lines, each ended by CRLF, an empty line, then a body
+of BodySize bytes (JSON). Requests carry Objective (the target: "IPC" for everyone, or a
+device ID), Cseq, Action and DeviceID (the client's ID); answers go back addressed to the
+client's ID, by multicast to the group out of the interface the request came in on.
+
+A camera sits on the link (interface) whose networks hold its address when camsim starts;
+it hears and answers only there, and stays there when SETNET gives it a new address.
+
+Fault knobs in camera["faults"]:
+  "silent": true            answer nothing (the request is still journalled)
+  "foreign_first": KIND     before the answer, send a datagram that is not for the client:
+                            "search" (another client's SEARCH) or "other_client_ack"
+  "malformed_ack_first": KIND   before the answer, send a broken SEARCH_ACK: "negative_size",
+                            "huge_size", "text_size", "short_body", "bad_json", "no_size"
+  "unicast_answer": true    answer to the client's own address and port, not the group
+  "objective_case": "swap"  write the client's ID in the answer with its letter case swapped
+  "omit_keys": [KEY, ...]   top-level keys left out of the SEARCH_ACK body ("NetWork" ...)
+  "flood_seconds": S        after the answer, keep sending foreign datagrams for S seconds
+  "setnet_status": N        Status of SETNET_ACK (default 0)
+  "command_status": N       Status of COMMAND_ACK (default 0)
+Command 513 (0x201) is a reboot: camera["reboots"] counts them.
+"""
+import base64
+import json
+import socket
+import struct
+import subprocess
+import threading
+import time
+
+GROUP = "239.255.255.250"
+PORT = 19128
+MAX_DATAGRAM = 4096
+REBOOT_COMMAND = 0x201
+
+# Linux socket options that Python's socket module does not name.
+IP_PKTINFO = 8
+IP_MULTICAST_ALL = 49
+
+
+def start(simulator):
+    service = SearchService(simulator)
+    threading.Thread(target=service.run, name="search", daemon=True).start()
+
+
+def parse_message(data):
+    """(head dict, body bytes) of a message; head keys as written. Raises ValueError."""
+    head_end = data.find(b"\r\n\r\n")
+    if head_end < 0:
+        raise ValueError("no empty line after the head")
+    head = {}
+    for line in data[:head_end].split(b"\r\n"):
+        key, colon, value = line.partition(b":")
+        if not colon:
+            raise ValueError(f"head line without a colon: {line!r}")
+        head[key.decode("latin-1")] = value.decode("latin-1")
+    body = data[head_end + 4:]
+    size = int(head.get("BodySize", "0"))
+    if size < 0 or size > len(body):
+        raise ValueError(f"BodySize {size} but {len(body)} bytes follow")
+    return head, body[:size]
+
+
+def make_message(head, body=b""):
+    lines = "".join(f"{key}:{value}\r\n" for key, value in head)
+    return (lines + f"BodySize:{len(body)}\r\n\r\n").encode("latin-1") + body
+
+
+def interface_networks():
+    """{ifindex: (name, [(network int, mask int), ...])} of this namespace, loopback left out."""
+    listing = json.loads(subprocess.run(["ip", "-j", "-4", "addr", "show"], check=True,
+                                        capture_output=True, text=True).stdout)
+    interfaces = {}
+    for interface in listing:
+        if interface["ifname"] == "lo":
+            continue
+        networks = []
+        for address in interface.get("addr_info", []):
+            mask = (0xFFFFFFFF << (32 - address["prefixlen"])) & 0xFFFFFFFF
+            networks.append((_address_number(address["local"]) & mask, mask))
+        interfaces[interface["ifindex"]] = (interface["ifname"], networks)
+    return interfaces
+
+
+def _address_number(text):
+    return struct.unpack("!I", socket.inet_aton(text))[0]
+
+
+def _membership(ifindex):
+    return struct.pack("4s4si", socket.inet_aton(GROUP), socket.inet_aton("0.0.0.0"), ifindex)
+
+
+class SearchService:
+    def __init__(self, simulator):
+        self.simulator = simulator
+        self.interfaces = interface_networks()
+        self.links = {camera["id"]: self._link_of(camera["ip"]) for camera in simulator.cameras}
+        self.socket = self._open_socket()
+        # Guards the socket's outgoing interface between setting it and sending.
+        self.send_lock = threading.Lock()
+
+    def _link_of(self, address):
+        number = _address_number(address)
+        for ifindex, (_, networks) in self.interfaces.items():
+            if any(number & mask == network for network, mask in networks):
+                return ifindex
+        return None
+
+    def _open_socket(self):
+        sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        sock.bind(("", PORT))
+        sock.setsockopt(socket.IPPROTO_IP, IP_PKTINFO, 1)
+        sock.setsockopt(socket.IPPROTO_IP, IP_MULTICAST_ALL, 0)
+        sock.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_LOOP, 0)
+        sock.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)
+        for ifindex in set(self.links.values()) - {None}:
+            sock.setsockopt(socket.IPPROTO_IP, socket.IP_ADD_MEMBERSHIP, _membership(ifindex))
+        sock.settimeout(0.2)
+        return sock
+
+    def run(self):
+        while not self.simulator.stopping.is_set():
+            try:
+                data, ancillary, _, source = self.socket.recvmsg(
+                    MAX_DATAGRAM, socket.CMSG_SPACE(12))
+            except socket.timeout:
+                continue
+            ifindex = next((struct.unpack("i", payload[:4])[0]
+                            for level, kind, payload in ancillary
+                            if level == socket.IPPROTO_IP and kind == IP_PKTINFO), None)
+            self.handle(data, ifindex, source)
+
+    def handle(self, data, ifindex, source):
+        link_name = self.interfaces.get(ifindex, ("?", []))[0]
+        try:
+            head, body = parse_message(data)
+        except ValueError as error:
+            self.simulator.journal.record(None, "search", source=source[0], port=source[1],
+                                          link=link_name, text=data, error=str(error))
+            return
+        action = head.get("Action", "").upper()
+        target = self.simulator.camera_by_id(head.get("Objective", ""))
+        self.simulator.journal.record(target["id"] if target else None, "search",
+                                      source=source[0], port=source[1], link=link_name,
+                                      text=data, action=action, head=head,
+                                      body=body.decode("latin-1"))
+        if action == "SEARCH" and head.get("Objective", "").upper() == "IPC":
+            for camera in self.simulator.cameras:
+                if self.links[camera["id"]] == ifindex:
+                    self.answer(camera, head, ifindex, source, "SEARCH_ACK", self.search_body)
+        elif action == "SETNET" and target and self.links[target["id"]] == ifindex:
+            self.answer(target, head, ifindex, source, "SETNET_ACK",
+                        lambda camera: self.apply_setnet(camera, body))
+        elif action == "COMMAND" and target and self.links[target["id"]] == ifindex:
+            self.answer(target, head, ifindex, source, "COMMAND_ACK",
+                        lambda camera: self.run_command(camera, body))
+
+    def answer(self, camera, request, ifindex, source, action, make_body):
+        faults = camera["faults"]
+        if faults.get("silent"):
+            return
+        client = request.get("DeviceID", "")
+        if faults.get("objective_case") == "swap":
+            client = client.swapcase()
+        destination = source if faults.get("unicast_answer") else (GROUP, PORT)
+        head = [("Objective", client), ("Cseq", request.get("Cseq", "0")), ("Action", action),
+                ("DeviceID", camera["id"])]
+        body = json.dumps(make_body(camera)).encode("utf-8")
+        if faults.get("foreign_first"):
+            self.send(foreign_datagram(faults["foreign_first"], camera), ifindex, destination)
+        if faults.get("malformed_ack_first"):
+            self.send(malformed_ack(faults["malformed_ack_first"], head, body), ifindex,
+                      destination)
+        self.send(make_message(head, body), ifindex, destination)
+        if faults.get("flood_seconds"):
+            threading.Thread(target=self.flood, daemon=True,
+                             args=(faults["flood_seconds"], camera, ifindex)).start()
+
+    def send(self, data, ifindex, destination):
+        with self.send_lock:
+            self.socket.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF,
+                                   _membership(ifindex))
+            self.socket.sendto(data, destination)
+
+    def flood(self, seconds, camera, ifindex):
+        """A steady stream of other clients' traffic, one datagram a millisecond."""
+        datagram = foreign_datagram("other_client_ack", camera)
+        end = time.monotonic() + seconds
+        while time.monotonic() < end and not self.simulator.stopping.is_set():
+            self.send(datagram, ifindex, (GROUP, PORT))
+            time.sleep(0.001)
+
+    def search_body(self, camera):
+        with self.simulator.lock:
+            body = {
+                "Model": camera["model"], "DeviceName": camera["device_name"],
+                "FirmwareVision": camera["firmware_version"],
+                "HardwareVision": camera["hardware_version"],
+                "UUID": camera["uuid"], "UID": camera["uid"],
+                "UserName": _base64(camera["user"]), "Password": _base64(camera["password"]),
+            }
+            body["NetWork"] = {
+                "HttpPort": camera["http_port"], "StreamPort": camera["stream_port"],
+                "DNS1": camera["dns1"], "DNS2": camera["dns2"],
+                "NIC": [_nic_answer(nic) for nic in camera["nics"]],
+            }
+            for key in camera["faults"].get("omit_keys", []):
+                body.pop(key, None)
+        return body
+
+    def apply_setnet(self, camera, body):
+        """Takes the first NIC of a SETNET body into the camera's first interface."""
+        try:
+            nic = json.loads(body)["NetWork"]["NIC"][0]
+        except (ValueError, KeyError, IndexError, TypeError):
+            return {"Status": -1, "StatusContext": "malformed SETNET body"}
+        with self.simulator.lock:
+            record = camera["nics"][0]
+            for key, field in (("IP", "ip"), ("NetMask", "mask"), ("GateWay", "gateway")):
+                if isinstance(nic.get(key), str):
+                    record[field] = nic[key]
+            if isinstance(nic.get("AllNetConnect"), bool):
+                record["all_net_connect"] = nic["AllNetConnect"]
+            camera["ip"] = record["ip"]
+        return _status(camera["faults"].get("setnet_status", 0))
+
+    def run_command(self, camera, body):
+        try:
+            command = int(json.loads(body).get("CmdType", "0"), 16)
+        except (ValueError, AttributeError, TypeError):
+            command = None
+        if command == REBOOT_COMMAND:
+            with self.simulator.lock:
+                camera["reboots"] = camera.get("reboots", 0) + 1
+        return _status(camera["faults"].get("command_status", 0))
+
+
+def _status(status):
+    return {"Status": status, "StatusContext": "OK" if status == 0 else "Failed"}
+
+
+def _base64(text):
+    return base64.b64encode(text.encode("utf-8")).decode("ascii")
+
+
+def _nic_answer(nic):
+    answer = {"Name": nic.get("name", ""), "IP": nic.get("ip", ""), "Mask": nic.get("mask", ""),
+              "GateWay": nic.get("gateway", ""), "MAC": nic.get("mac", ""),
+              "DHCP": nic.get("dhcp", 0)}
+    if "all_net_connect" in nic:
+        answer["AllNetConnect"] = nic["all_net_connect"]
+    return answer
+
+
+def foreign_datagram(kind, camera):
+    """A datagram on the group that no search client should take as its own answer."""
+    if kind == "search":
+        head = [("Objective", "IPC"), ("Cseq", "1"), ("Action", "SEARCH"),
+                ("DeviceID", "ZRsomeOtherClientOnThisNetwork00")]
+        return make_message(head)
+    head = [("Objective", "ZRsomeOtherClientOnThisNetwork00"), ("Cseq", "1"),
+            ("Action", "SEARCH_ACK"), ("DeviceID", camera["id"] + "-foreign")]
+    return make_message(head, b'{"Model": 1}')
+
+
+def malformed_ack(kind, head, body):
+    """A copy of an answer broken in one way; the client must skip it and go on."""
+    text = make_message(head, body)
+    size_line = f"BodySize:{len(body)}\r\n".encode()
+    broken_sizes = {"negative_size": b"BodySize:-5\r\n", "huge_size": b"BodySize:999999\r\n",
+                    "text_size": b"BodySize:twelve\r\n", "no_size": b""}
+    if kind in broken_sizes:
+        return text.replace(size_line, broken_sizes[kind])
+    if kind == "short_body":
+        return text[:-3]
+    if kind == "bad_json":
+        return make_message(head, b"{\"Model\": ")
+    raise ValueError(f"unknown malformed_ack_first kind {kind!r}")

@@ -61,10 +61,11 @@ bool run(const std::string& command) {
     return std::system(command.c_str()) == 0;
 }
 
-std::vector<AccessUnit> makeVideo(const VideoClip& clip, Rgb left, Rgb right, int frames) {
+std::string makeVideoFile(const VideoClip& clip, Rgb left, Rgb right, int frames,
+                          const std::string& folder) {
     const int leftWidth = clip.width / 2 & ~1;
     const bool h265 = clip.codec == kH265;
-    const std::string path = scratchFolder() + (h265 ? "/clip.hevc" : "/clip.h264");
+    const std::string path = folder + (h265 ? "/clip.hevc" : "/clip.h264");
     const std::string size = "x" + std::to_string(clip.height) + ":r=25";
     const std::string graph = "color=c=" + hex(left) + ":s=" + std::to_string(leftWidth) + size +
                               "[a];color=c=" + hex(right) +
@@ -80,8 +81,14 @@ std::vector<AccessUnit> makeVideo(const VideoClip& clip, Rgb left, Rgb right, in
     if (!run(command)) {
         throw std::runtime_error("ffmpeg failed: " + command);
     }
-    std::vector<AccessUnit> units = readUnits(path, h265 ? "hevc" : "h264");
-    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+    return path;
+}
+
+std::vector<AccessUnit> makeVideo(const VideoClip& clip, Rgb left, Rgb right, int frames) {
+    const std::string folder = scratchFolder();
+    const std::string path = makeVideoFile(clip, left, right, frames, folder);
+    std::vector<AccessUnit> units = readUnits(path, clip.codec == kH265 ? "hevc" : "h264");
+    std::filesystem::remove_all(folder);
     return units;
 }
 

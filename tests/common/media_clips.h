@@ -38,6 +38,10 @@ struct AccessUnit {
 // no B-frames and the parameter sets in front of every key frame, as cameras send.
 std::vector<AccessUnit> makeVideo(const VideoClip& clip, Rgb left, Rgb right, int frames);
 
+// The same clip as one raw Annex B file (.h264 or .hevc) in folder; returns its path.
+std::string makeVideoFile(const VideoClip& clip, Rgb left, Rgb right, int frames,
+                          const std::string& folder);
+
 // 0.2 s of a 440 Hz tone, coded as raw G.711 ("alaw" or "mulaw").
 Bytes makeTone(const std::string& format);
 

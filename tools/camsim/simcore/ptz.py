@@ -11,14 +11,14 @@ compact JSON body:
                                 "iris_close"|"iris_open"}
 A malformed body, an unknown value, calling or clearing a preset that is not stored are
 refused with 400. Each camera keeps its preset list in camera["presets"] (the config may
-give one). Every command also goes into the journal as protocol "ptz".
+give one; none by default). The HTTP service journals every request; a refusal of the
+whole command is its "http_status" knob ("product:84": 500).
 
-Fault knobs in camera["faults"]:
-  "ptz_refuse": [COMMAND, ...]   answer these commands (decimal numbers) with 500 and
-                                 change nothing
+Fault knob in camera["faults"]:
   "preset_list_reply": TEXT      the body of every preset-list answer, verbatim
 """
 import json
+import threading
 
 MOVE, STOP, RESET, PRESET_LIST, PRESET, LENS = 0x50, 0x51, 0x52, 0x53, 0x54, 0x55
 COMMANDS = (MOVE, STOP, RESET, PRESET_LIST, PRESET, LENS)
@@ -31,7 +31,9 @@ HIGHEST_SPEED = 255
 
 OK = 200
 BAD_REQUEST = 400
-REFUSED = 500
+
+# Guards every camera's preset list: each HTTP connection runs on its own thread.
+_presets_lock = threading.Lock()
 
 
 def handles(command):
@@ -39,18 +41,12 @@ def handles(command):
     return command in COMMANDS
 
 
-def answer(simulator, camera, command, body):
+def answer(camera, command, body):
     """(HTTP status, reply body bytes) for one PTZ command of camera; body is bytes."""
-    if command in camera["faults"].get("ptz_refuse", []):
-        status, reply = REFUSED, {"result": -1}
-    else:
-        try:
-            request = _parse(body)
-            status, reply = _HANDLERS[command](simulator, camera, request)
-        except ValueError:
-            status, reply = BAD_REQUEST, {"result": -1}
-    simulator.journal.record(camera["id"], "ptz", command=command,
-                             body=body.decode("utf-8", "replace"), status=status)
+    try:
+        status, reply = _HANDLERS[command](camera, _parse(body))
+    except ValueError:
+        status, reply = BAD_REQUEST, {"result": -1}
     if isinstance(reply, str):
         return status, reply.encode("utf-8")
     return status, json.dumps(reply, separators=(",", ":")).encode("utf-8")
@@ -80,33 +76,33 @@ def _choice(request, key, choices):
     return value
 
 
-def _move(simulator, camera, request):
+def _move(camera, request):
     _choice(request, "direction", DIRECTIONS)
     _number(request, "speed", HIGHEST_SPEED)
     return OK, {"result": 0}
 
 
-def _no_body(simulator, camera, request):
+def _no_body(camera, request):
     return OK, {"result": 0}
 
 
-def _lens(simulator, camera, request):
+def _lens(camera, request):
     _choice(request, "operate", LENS_OPERATIONS)
     return OK, {"result": 0}
 
 
-def _preset_list(simulator, camera, request):
+def _preset_list(camera, request):
     override = camera["faults"].get("preset_list_reply")
     if override is not None:
         return OK, override
-    with simulator.lock:
+    with _presets_lock:
         return OK, {"list": list(camera.setdefault("presets", []))}
 
 
-def _preset(simulator, camera, request):
+def _preset(camera, request):
     operate = _choice(request, "operate", PRESET_OPERATIONS)
     number = _number(request, "preset", HIGHEST_PRESET)
-    with simulator.lock:
+    with _presets_lock:
         presets = camera.setdefault("presets", [])
         if operate == "set":
             if number not in presets:

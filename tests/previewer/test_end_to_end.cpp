@@ -1,0 +1,445 @@
+// Quorlin against camsim under Xvfb: the program's command line, and the real window and
+// video pane playing a simulated camera, with the PTZ panel driven by mouse.
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "camsim_fixture.h"
+#include "main_window.h"
+#include "media_clips.h"
+#include "stream_player.h"
+#include "video_renderer.h"
+#include "visualizer_unit.h"
+
+namespace {
+
+constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
+constexpr int kWaitMs = 10000;
+const char* const kPassword = "pw";
+const media_clips::Rgb kLeft{200, 50, 50};
+const media_clips::Rgb kRight{50, 100, 200};
+
+QString quorlin() {
+    return QCoreApplication::applicationDirPath() + "/Quorlin";
+}
+
+// Product tests that camsim saw, in order: "<hex command> <body>".
+QStringList productTests(const camsim::Simulator& sim) {
+    QStringList sent;
+    for (const auto& entry : sim.journal([](const camsim::JournalEntry& e) {
+             return e.text("protocol") == "http" &&
+                    e.text("target").rfind("/NetSDK/System/ProductTest?Cmd=", 0) == 0;
+         })) {
+        const QString target = QString::fromStdString(entry.text("target"));
+        sent << target.section('=', 1) + " " + QString::fromStdString(entry.text("body"));
+    }
+    return sent;
+}
+
+std::vector<camsim::JournalEntry> streamEvents(const camsim::Simulator& sim, const char* event) {
+    return sim.journal([event](const camsim::JournalEntry& e) {
+        return e.text("protocol") == "stream" && e.text("event") == event;
+    });
+}
+
+QQuickItem* findItem(QQuickItem* parent, const QString& name) {
+    for (QQuickItem* child : parent->childItems()) {
+        if (child->objectName() == name) {
+            return child;
+        }
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool near(QColor a, QColor b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void commandLine_data();
+    void commandLine();
+    void programLogsInOnTheGivenPortAndPlaysTheChosenStream();
+
+    void openingLogsInPlaysAndAsksForPresets();
+    void highDefinitionSwitchReconnectsWithTheOtherStream();
+    void panelActionsSendExactlyTheirCommands_data();
+    void panelActionsSendExactlyTheirCommands();
+    void presetRepliesFillKeepOrEmptyTheList_data();
+    void presetRepliesFillKeepOrEmptyTheList();
+    void refusedPresetChangesShowTheCamerasListAgain();
+    void closingTheWindowClosesTheStream();
+
+private:
+    // Starts camsim with one camera; extra is more JSON members of the camera.
+    void startCamera(const std::string& extra = "");
+    DeviceParams params(int stream = 0) const;
+    void openWindow(int stream = 0);
+    void showPanel();
+    QQuickItem* panelItem(const QString& name) const;
+    void mouse(const QString& item, const QString& action);
+    QStringList presetList() const;
+
+    QTemporaryDir scratch_;
+    std::string clip_;
+    std::unique_ptr<camsim::Simulator> sim_;
+    std::unique_ptr<MainWindow> window_;
+    VisualizerUnit* unit_ = nullptr;
+};
+
+void EndToEndTest::initTestCase() {
+    QVERIFY(scratch_.isValid());
+    qputenv("XDG_CONFIG_HOME", scratch_.path().toLocal8Bit());
+    QCoreApplication::setApplicationVersion("2.0.0.3");
+    clip_ = media_clips::makeVideoFile({media_clips::kH264, 320, 240, "yuv420p"}, kLeft, kRight, 25,
+                                       scratch_.path().toStdString());
+}
+
+void EndToEndTest::init() {
+    sim_ = std::make_unique<camsim::Simulator>(camsim::Where::Loopback);
+}
+
+void EndToEndTest::cleanup() {
+    window_.reset();
+    sim_.reset();
+}
+
+void EndToEndTest::startCamera(const std::string& extra) {
+    const std::string camera = camsim::camera(
+        "CAM1", sim_->address(10),
+        "\"password\": \"" + std::string(kPassword) +
+            "\", \"http_port\": " + std::to_string(kHttpPort) + R"(, "stream": {"video": ")" +
+            clip_ + R"(", "video_codec": "h264", "width": 320, "height": 240, "fps": 25})" +
+            (extra.empty() ? "" : ", " + extra));
+    sim_->start(R"({"cameras": [)" + camera + "]}");
+}
+
+DeviceParams EndToEndTest::params(int stream) const {
+    DeviceParams p;
+    p.ip = QHostAddress(QString::fromStdString(sim_->address(10)));
+    p.user = "admin";
+    p.password = kPassword;
+    p.port = kHttpPort;
+    p.stream = stream;
+    return p;
+}
+
+void EndToEndTest::openWindow(int stream) {
+    window_ = std::make_unique<MainWindow>();
+    window_->resize(1280, 900);
+    unit_ = window_->createVisualizerUnit();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    unit_->open(params(stream));
+}
+
+void EndToEndTest::showPanel() {
+    unit_->findChild<QAction*>("actionPtzControl")->setChecked(true);
+    QTRY_VERIFY(unit_->findChild<QQuickWidget*>("ptzPanel")->isVisible());
+}
+
+QQuickItem* EndToEndTest::panelItem(const QString& name) const {
+    QQuickItem* root = unit_->findChild<QQuickWidget*>("ptzPanel")->rootObject();
+    return root->objectName() == name ? root : findItem(root, name);
+}
+
+// Presses, releases or clicks the middle of a panel item.
+void EndToEndTest::mouse(const QString& item, const QString& action) {
+    QQuickItem* target = panelItem(item);
+    QVERIFY2(target, qPrintable(item));
+    auto* panel = unit_->findChild<QQuickWidget*>("ptzPanel");
+    const QPoint at =
+        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    if (action == "press" || action == "click") {
+        QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    if (action == "release" || action == "click") {
+        QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, at);
+    }
+}
+
+QStringList EndToEndTest::presetList() const {
+    QStringList values;
+    QObject* box = panelItem("presetBox");
+    const int count = box->property("count").toInt();
+    for (int i = 0; i < count; ++i) {
+        QString text;
+        QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, i));
+        values << text;
+    }
+    return values;
+}
+
+void EndToEndTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("output");  // texts that must appear
+    QTest::newRow("help, in English whatever the language")
+        << QStringList{"--help"} << 0
+        << QStringList{"IPC Previewer with PTZ Control",
+                       "Open the ip address",
+                       "User Name",
+                       "User login password",
+                       "Session port",
+                       "Enable play in fullscreen",
+                       "Stream id, main stream or sub stream",
+                       "Enable the debug mode."};
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"Quorlin 2.0.0.3"};
+    QTest::newRow("bad option") << QStringList{"--bogus"} << 1
+                                << QStringList{"Unknown option 'bogus'"};
+}
+
+void EndToEndTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, output);
+    {
+        QSettings tarnwick(QSettings::NativeFormat, QSettings::UserScope, "Korvel", "Tarnwick");
+        tarnwick.setValue("Ui/Language", QLocale(QLocale::Chinese, QLocale::China));
+    }
+    QProcess program;
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(quorlin(), arguments);
+    QVERIFY(program.waitForFinished(kWaitMs));
+    QCOMPARE(program.exitCode(), exitCode);
+    const QString text = QString::fromLocal8Bit(program.readAll());
+    for (const QString& expected : output) {
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    }
+}
+
+void EndToEndTest::programLogsInOnTheGivenPortAndPlaysTheChosenStream() {
+    startCamera();
+    QProcess program;
+    program.start(quorlin(), {"-i", QString::fromStdString(sim_->address(10)), "-t",
+                              QString::number(kHttpPort), "-p", kPassword, "-s", "1"});
+    QVERIFY(program.waitForStarted(kWaitMs));
+    const bool requested = sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs);
+    const bool askedPresets = sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) {
+            return e.text("target").find("Cmd=53") != std::string::npos;
+        },
+        kWaitMs);
+    program.kill();
+    program.waitForFinished(kWaitMs);
+    QVERIFY(requested);
+    QVERIFY(askedPresets);
+    const auto request = streamEvents(*sim_, "request").front();
+    QCOMPARE(request.number("channel"), 0.0);
+    QCOMPARE(request.number("stream"), 1.0);
+    // camsim serves HTTP on the -t port only; every request there carried the login.
+    const std::string basic = "Basic YWRtaW46cHc=";  // admin:pw
+    const auto http =
+        sim_->journal([](const camsim::JournalEntry& e) { return e.text("protocol") == "http"; });
+    QVERIFY(!http.empty());
+    for (const auto& entry : http) {
+        bool authorised = false;
+        const cJSON* headers = entry.field("headers");
+        const cJSON* header = nullptr;
+        cJSON_ArrayForEach(header, headers) {
+            authorised |=
+                std::string(cJSON_GetArrayItem(header, 0)->valuestring) == "Authorization" &&
+                std::string(cJSON_GetArrayItem(header, 1)->valuestring) == basic;
+        }
+        QVERIFY2(authorised, entry.text("target").c_str());
+    }
+}
+
+void EndToEndTest::openingLogsInPlaysAndAsksForPresets() {
+    startCamera(R"("presets": [1, 3, 9])");
+    openWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window_->windowTitle(),
+        "Quorlin - V2.0.0.3 (" + QString::fromStdString(sim_->address(10)) + ")", kWaitMs);
+    QCOMPARE(productTests(*sim_), QStringList{"53 "});
+    QCOMPARE(presetList(), (QStringList{"1", "3", "9"}));
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    QCOMPARE(streamEvents(*sim_, "request").front().number("stream"), 0.0);
+
+    // The streamed picture: red on the left, blue on the right (as the shader draws them).
+    auto* renderer = unit_->findChild<VideoRenderer*>("videoRenderer");
+    const auto picture = [renderer](double x) {
+        const QImage image = renderer->grabFramebuffer();
+        return image.pixelColor(int(image.width() * x), image.height() / 2);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(near(picture(0.25), QColor(200, 50, 50), 24), kWaitMs);
+    QVERIFY(near(picture(0.75), QColor(50, 100, 200), 24));
+}
+
+void EndToEndTest::highDefinitionSwitchReconnectsWithTheOtherStream() {
+    startCamera();
+    openWindow();
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    auto* hd = unit_->findChild<QAction*>("actionHighDefinition");
+    QVERIFY(hd->isChecked());
+    hd->setChecked(false);
+    QVERIFY(unit_->findChild<QAction*>("actionMute")->isChecked());
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) {
+            return e.text("event") == "request" && e.number("stream") == 1;
+        },
+        kWaitMs));
+    QCOMPARE(productTests(*sim_), (QStringList{"53 ", "53 "}));
+    hd->setChecked(true);
+    QTRY_COMPARE_WITH_TIMEOUT(streamEvents(*sim_, "request").size(), size_t(3), kWaitMs);
+    QCOMPARE(streamEvents(*sim_, "request").back().number("stream"), 0.0);
+
+    // Only one connection at a time: each one closed before the next connected.
+    int open = 0;
+    for (const auto& entry : sim_->journal()) {
+        if (entry.text("protocol") == "stream") {
+            open += entry.text("event") == "connect" ? 1 : entry.text("event") == "closed" ? -1 : 0;
+            QVERIFY(open <= 1);
+        }
+    }
+}
+
+void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("sent");  // "<hex command> <body>", or empty for nothing
+    QTest::newRow("up pressed") << "upButton"
+                                << "press"
+                                << R"(50 {"direction":"up","speed":128})";
+    QTest::newRow("up released") << "upButton"
+                                 << "release"
+                                 << "51 ";
+    QTest::newRow("down pressed") << "downButton"
+                                  << "press"
+                                  << R"(50 {"direction":"down","speed":128})";
+    QTest::newRow("left pressed") << "leftButton"
+                                  << "press"
+                                  << R"(50 {"direction":"left","speed":128})";
+    QTest::newRow("right pressed") << "rightButton"
+                                   << "press"
+                                   << R"(50 {"direction":"right","speed":128})";
+    QTest::newRow("centre clicked") << "centreButton"
+                                    << "click"
+                                    << "52 ";
+    QTest::newRow("zoom wide") << "zoomRowOperator1"
+                               << "press"
+                               << R"(55 {"operate":"zoom_wide"})";
+    QTest::newRow("zoom tele") << "zoomRowOperator2"
+                               << "press"
+                               << R"(55 {"operate":"zoom_tele"})";
+    QTest::newRow("focus near") << "focusRowOperator1"
+                                << "press"
+                                << R"(55 {"operate":"focus_near"})";
+    QTest::newRow("focus far") << "focusRowOperator2"
+                               << "press"
+                               << R"(55 {"operate":"focus_far"})";
+    QTest::newRow("iris close") << "irisRowOperator1"
+                                << "press"
+                                << R"(55 {"operate":"iris_close"})";
+    QTest::newRow("iris open") << "irisRowOperator2"
+                               << "press"
+                               << R"(55 {"operate":"iris_open"})";
+    QTest::newRow("lens released") << "irisRowOperator2"
+                                   << "release"
+                                   << "51 ";
+    // The camera holds 1, 2 and 4; the first entry is selected.
+    QTest::newRow("invoke") << "invokeButton"
+                            << "click"
+                            << R"(54 {"operate":"call","preset":1})";
+    QTest::newRow("add takes the lowest free number") << "addButton"
+                                                      << "click"
+                                                      << R"(54 {"operate":"set","preset":3})";
+    QTest::newRow("remove") << "removeButton"
+                            << "click"
+                            << R"(54 {"operate":"clear","preset":1})";
+}
+
+void EndToEndTest::panelActionsSendExactlyTheirCommands() {
+    QFETCH(QString, item);
+    QFETCH(QString, action);
+    QFETCH(QString, sent);
+    startCamera(R"("presets": [1, 2, 4])");
+    openWindow();
+    showPanel();
+    QCOMPARE(presetList(), (QStringList{"1", "2", "4"}));
+    mouse(item, action);
+    // productTest is synchronous: the camera has the command once the click returns.
+    QCOMPARE(productTests(*sim_), (QStringList{"53 ", sent}));
+}
+
+void EndToEndTest::presetRepliesFillKeepOrEmptyTheList_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList before{"7"};
+    QTest::newRow("a list") << R"({"list":[1,3,9]})" << QStringList{"1", "3", "9"};
+    QTest::newRow("an empty list") << R"({"list":[]})" << QStringList();
+    QTest::newRow("not JSON") << "presets: 1, 3" << before;
+    QTest::newRow("not an object") << "[1,3]" << before;
+    QTest::newRow("an empty object") << "{}" << before;
+    QTest::newRow("an object without a list") << R"({"result":0})" << QStringList();
+    QTest::newRow("a list that is no array") << R"({"list":5})" << QStringList();
+}
+
+void EndToEndTest::presetRepliesFillKeepOrEmptyTheList() {
+    QFETCH(QString, reply);
+    QFETCH(QStringList, shown);
+    startCamera(R"("faults": {"preset_list_reply": )" +
+                QJsonDocument(QJsonArray{reply})
+                    .toJson(QJsonDocument::Compact)
+                    .mid(1)
+                    .chopped(1)
+                    .toStdString() +
+                "}");
+    window_ = std::make_unique<MainWindow>();
+    unit_ = window_->createVisualizerUnit();
+    QQuickItem* root = unit_->findChild<QQuickWidget*>("ptzPanel")->rootObject();
+    QMetaObject::invokeMethod(root, "setPresetList", Q_ARG(QVariant, QVariantList{7}));
+    unit_->open(params());
+    QCOMPARE(presetList(), shown);
+}
+
+void EndToEndTest::refusedPresetChangesShowTheCamerasListAgain() {
+    startCamera(R"("presets": [1, 2], "faults": {"http_status": {"product:84": 500}})");
+    openWindow();
+    showPanel();
+    mouse("addButton", "click");
+    QCOMPARE(productTests(*sim_),
+             (QStringList{"53 ", R"(54 {"operate":"set","preset":3})", "53 "}));
+    QCOMPARE(presetList(), (QStringList{"1", "2"}));
+    mouse("removeButton", "click");  // removes the selected 1, which the camera refuses
+    QCOMPARE(productTests(*sim_).mid(3),
+             (QStringList{R"(54 {"operate":"clear","preset":1})", "53 "}));
+    QCOMPARE(presetList(), (QStringList{"1", "2"}));
+}
+
+void EndToEndTest::closingTheWindowClosesTheStream() {
+    startCamera();
+    openWindow();
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    window_->close();
+    window_.reset();
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "closed"; }, kWaitMs));
+    QCOMPARE(streamEvents(*sim_, "connect").size(), size_t(1));
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "test_end_to_end.moc"

@@ -249,6 +249,21 @@ TEST_F(HttpClientTest, StoresTheCookieAndSendsItNextTime) {
     EXPECT_EQ(requests[2].find("id=43"), std::string::npos) << requests[2];
 }
 
+TEST_F(HttpClientTest, KeepsTheOldCookieWhenANewOneIsTooLong) {
+    const std::string longValue(600, 'v');
+    ScriptedServer server(
+        {"HTTP/1.1 200 OK\r\nSet-Cookie: id=42\r\nContent-Length: 0\r\n\r\n",
+         "HTTP/1.1 200 OK\r\nSet-Cookie: id=" + longValue + "\r\nContent-Length: 0\r\n\r\n", kOk});
+    ASSERT_NE(connectTo(server.port()), nullptr);
+    get("/first");
+    get("/second");
+    get("/third");
+    server.stop();
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_NE(requests[2].find("\r\nCookie: id=42\r\n"), std::string::npos) << requests[2];
+}
+
 TEST_F(HttpClientTest, EndsBodiesByTheirFraming) {
     struct Case {
         const char* name;

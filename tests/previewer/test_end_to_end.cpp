@@ -359,7 +359,7 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
     QTest::newRow("lens released") << "irisRowOperator2"
                                    << "release"
                                    << "51 ";
-    // The camera holds 1, 2 and 4; the first entry is selected.
+    // The camera holds 1, 2 and 4; the user has chosen the first entry.
     QTest::newRow("invoke") << "invokeButton"
                             << "click"
                             << R"(54 {"operate":"call","preset":1})";
@@ -379,6 +379,7 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands() {
     openWindow();
     showPanel();
     QCOMPARE(presetList(), (QStringList{"1", "2", "4"}));
+    panelItem("presetBox")->setProperty("currentIndex", 0);
     mouse(item, action);
     // productTest is synchronous: the camera has the command once the click returns.
     QCOMPARE(productTests(*sim_), (QStringList{"53 ", sent}));
@@ -423,7 +424,8 @@ void EndToEndTest::refusedPresetChangesShowTheCamerasListAgain() {
     QCOMPARE(productTests(*sim_),
              (QStringList{"53 ", R"(54 {"operate":"set","preset":3})", "53 "}));
     QCOMPARE(presetList(), (QStringList{"1", "2"}));
-    mouse("removeButton", "click");  // removes the selected 1, which the camera refuses
+    panelItem("presetBox")->setProperty("currentIndex", 0);
+    mouse("removeButton", "click");  // removes 1, which the camera refuses
     QCOMPARE(productTests(*sim_).mid(3),
              (QStringList{R"(54 {"operate":"clear","preset":1})", "53 "}));
     QCOMPARE(presetList(), (QStringList{"1", "2"}));

@@ -1,0 +1,41 @@
+"""One camera's property blocks: factory contents, reads, merged writes and factory reset."""
+import threading
+
+from simcore.property_blocks import LAYOUTS
+
+
+class BlockStore:
+    def __init__(self, camera):
+        self._camera = camera
+        # Guards the blocks: each HTTP connection runs on its own thread.
+        self._lock = threading.Lock()
+        self._blocks = {}
+
+    def read(self, command, channel):
+        """The block's wire body, or None for a command this camera does not know."""
+        layout = LAYOUTS.get(command)
+        if layout is None:
+            return None
+        with self._lock:
+            return bytes(self._block(layout, command, channel))
+
+    def write(self, command, channel, body):
+        """Merges the fields a write carries; False when the block cannot take this body."""
+        layout = LAYOUTS.get(command)
+        if layout is None or not layout.writable or len(body) != layout.length:
+            return False
+        with self._lock:
+            block = self._block(layout, command, channel)
+            for offset, width in layout.written(body):
+                block[offset:offset + width] = body[offset:offset + width]
+        return True
+
+    def reset(self):
+        with self._lock:
+            self._blocks.clear()
+
+    def _block(self, layout, command, channel):
+        key = (command, channel if layout.per_channel else 0)
+        if key not in self._blocks:
+            self._blocks[key] = layout.factory(self._camera, key[1])
+        return self._blocks[key]

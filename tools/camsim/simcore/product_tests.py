@@ -1,0 +1,88 @@
+"""The JSON product-test commands of a camera: gets, sets and the camera's defaults, and the
+pan/tilt commands. Each camera keeps its own copy of the settings."""
+import copy
+import json
+import threading
+
+DEFAULTS = {
+    "record": {"allow_overwrite": True, "max_record_time": 10, "video_stream": 0,
+               "media_format": 0, "with_audio": True},
+    "schedule": {"enabled": False, "sunday": [], "monday": [{"start_time": 0, "duration": 3600}],
+                 "tuesday": [], "wednesday": [], "thursday": [], "friday": [], "saturday": []},
+    "jt808": {"enabled": False, "server_host": "", "server_port": 7611, "plate_number": "",
+              "plate_color": "1", "terminal_id": "", "terminal_model": "", "manufacturer_id": "",
+              "province_id": 0, "city_id": 0},
+    "rtmp": {"enabled": False, "stream_type": 0, "remote_host": "", "remote_port": 1935,
+             "app_name": "live", "stream_id": ""},
+}
+RECORD_TIME_CHOICES = ["5", "10", "30", "60"]
+CAPABILITIES = {"ptz": True, "audio": True, "sdcard": True, "wifi": False, "humanoid": True}
+
+# get, set and get-defaults command numbers of each settings object
+SETTINGS_COMMANDS = {52: ("record", "get"), 53: ("record", "set"), 54: ("record", "defaults"),
+                     55: ("schedule", "get"), 56: ("schedule", "set"),
+                     57: ("schedule", "defaults"), 130: ("jt808", "get"),
+                     131: ("jt808", "set"), 150: ("rtmp", "get"), 151: ("rtmp", "set"),
+                     152: ("rtmp", "defaults")}
+PTZ_MOVE, PTZ_STOP, PTZ_RESET, PTZ_PRESET_LIST, PTZ_PRESET, PTZ_LENS = 80, 81, 82, 83, 84, 85
+
+
+class ProductTests:
+    def __init__(self):
+        # Guards the settings and presets: each HTTP connection runs on its own thread.
+        self._lock = threading.Lock()
+        self._settings = copy.deepcopy(DEFAULTS)
+        self._presets = [1, 2]
+
+    def answer(self, command, body):
+        """(HTTP status, reply text) for one command with its request body (bytes)."""
+        with self._lock:
+            if command in SETTINGS_COMMANDS:
+                return self._settings_command(*SETTINGS_COMMANDS[command], body)
+            if command == 50:
+                return 200, json.dumps({"total": 30436, "free": 12001})
+            if command == 120:
+                return 200, json.dumps({"capabilities": CAPABILITIES})
+            if PTZ_MOVE <= command <= PTZ_LENS:
+                return self._ptz(command, body)
+        return 404, json.dumps({"code": -1})
+
+    def _settings_command(self, name, kind, body):
+        if kind == "get":
+            reply = dict(self._settings[name])
+            if name == "record":
+                reply["max_record_time_enum"] = RECORD_TIME_CHOICES
+            return 200, json.dumps(reply)
+        if kind == "defaults":
+            return 200, json.dumps(DEFAULTS[name])
+        values = _json_object(body)
+        if values is None:
+            return 400, json.dumps({"code": -1})
+        self._settings[name].update(values)
+        return 200, json.dumps({"code": 0})
+
+    def _ptz(self, command, body):
+        if command == PTZ_PRESET_LIST:
+            return 200, json.dumps({"list": self._presets})
+        if command in (PTZ_MOVE, PTZ_PRESET, PTZ_LENS):
+            values = _json_object(body)
+            if values is None:
+                return 400, json.dumps({"code": -1})
+            if command == PTZ_PRESET:
+                self._change_presets(values)
+        return 200, json.dumps({"code": 0})
+
+    def _change_presets(self, values):
+        preset = values.get("preset")
+        if values.get("operate") == "set" and preset not in self._presets:
+            self._presets.append(preset)
+        elif values.get("operate") == "clear" and preset in self._presets:
+            self._presets.remove(preset)
+
+
+def _json_object(body):
+    try:
+        value = json.loads(body.decode("utf-8"))
+    except (UnicodeDecodeError, ValueError):
+        return None
+    return value if isinstance(value, dict) else None

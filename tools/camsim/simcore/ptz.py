@@ -11,7 +11,7 @@ compact JSON body:
                                 "iris_close"|"iris_open"}
 A malformed body, an unknown value, calling or clearing a preset that is not stored are
 refused with 400. Each camera keeps its preset list in camera["presets"] (the config may
-give one; none by default). The HTTP service journals every request; a refusal of the
+give one; presets 1 and 2 by default). The HTTP service journals every request; a refusal of the
 whole command is its "http_status" knob ("product:84": 500).
 
 Fault knob in camera["faults"]:
@@ -27,6 +27,7 @@ DIRECTIONS = ("up", "down", "left", "right")
 LENS_OPERATIONS = ("zoom_wide", "zoom_tele", "focus_near", "focus_far", "iris_close", "iris_open")
 PRESET_OPERATIONS = ("call", "set", "clear")
 HIGHEST_PRESET = 255
+DEFAULT_PRESETS = (1, 2)
 HIGHEST_SPEED = 255
 
 OK = 200
@@ -49,7 +50,7 @@ def answer(camera, command, body):
         status, reply = BAD_REQUEST, {"result": -1}
     if isinstance(reply, str):
         return status, reply.encode("utf-8")
-    return status, json.dumps(reply, separators=(",", ":")).encode("utf-8")
+    return status, json.dumps(reply).encode("utf-8")
 
 
 def _parse(body):
@@ -96,14 +97,14 @@ def _preset_list(camera, request):
     if override is not None:
         return OK, override
     with _presets_lock:
-        return OK, {"list": list(camera.setdefault("presets", []))}
+        return OK, {"list": list(camera.setdefault("presets", list(DEFAULT_PRESETS)))}
 
 
 def _preset(camera, request):
     operate = _choice(request, "operate", PRESET_OPERATIONS)
     number = _number(request, "preset", HIGHEST_PRESET)
     with _presets_lock:
-        presets = camera.setdefault("presets", [])
+        presets = camera.setdefault("presets", list(DEFAULT_PRESETS))
         if operate == "set":
             if number not in presets:
                 presets.append(number)

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "media_clips.h"
+#include "clip_blocks.h"
 #include "media_services.h"
 
 namespace {
 
-using media_clips::Bytes;
-using media_clips::Rgb;
+using clip_blocks::Bytes;
+using clip_blocks::Rgb;
 
 struct CapturedPicture {
     int width, height;
@@ -106,14 +106,14 @@ int wrongSamples(const CapturedPicture& p, int plane, int leftWidth, int left, i
 
 struct VideoCase {
     const char* name;
-    media_clips::VideoClip clip;
+    clip_blocks::VideoClip clip;
 };
 
 const VideoCase kVideoCases[] = {
-    {"H.264 even 4:2:0", {media_clips::kH264, 320, 240, "yuv420p"}},
-    {"H.264 odd 4:4:4", {media_clips::kH264, 321, 241, "yuv444p"}},
-    {"H.265 even 4:2:0", {media_clips::kH265, 320, 240, "yuv420p"}},
-    {"H.265 odd 4:4:4", {media_clips::kH265, 321, 241, "yuv444p"}},
+    {"H.264 even 4:2:0", {clip_blocks::kH264, 320, 240, "yuv420p"}},
+    {"H.264 odd 4:4:4", {clip_blocks::kH264, 321, 241, "yuv444p"}},
+    {"H.265 even 4:2:0", {clip_blocks::kH265, 320, 240, "yuv420p"}},
+    {"H.265 odd 4:4:4", {clip_blocks::kH265, 321, 241, "yuv444p"}},
 };
 
 TEST_F(MediaServicesTest, DecodesOnePicturePerUnitFromTheFirstKeyFrame) {
@@ -121,14 +121,14 @@ TEST_F(MediaServicesTest, DecodesOnePicturePerUnitFromTheFirstKeyFrame) {
     for (const VideoCase& c : kVideoCases) {
         SCOPED_TRACE(c.name);
         capture_ = Capture();
-        const auto units = media_clips::makeVideo(c.clip, kLeft, kRight, kFrames);
+        const auto units = clip_blocks::makeVideo(c.clip, kLeft, kRight, kFrames);
         ASSERT_EQ(units.size(), static_cast<size_t>(kFrames));
         ASSERT_TRUE(units[0].key && !units[1].key && units[4].key);
 
         // Joining after the first key frame: units 1 to 3 cannot be decoded yet.
         for (size_t i = 1; i < units.size(); ++i) {
             const int pictures =
-                decode(media_clips::wrapBlock(c.clip.codec, units[i].key, units[i].bytes));
+                decode(clip_blocks::wrapBlock(c.clip.codec, units[i].key, units[i].bytes));
             EXPECT_EQ(pictures, i < 4 ? -1 : 1) << "unit " << i;
         }
         ASSERT_EQ(capture_.pictures.size(), static_cast<size_t>(kFrames - 4));
@@ -174,16 +174,16 @@ TEST_F(MediaServicesTest, DecodesG711ToTheStandardsSamples) {
         const char* format;
         uint32_t codec;
         int16_t (*expand)(uint8_t);
-    } cases[] = {{"alaw", media_clips::kALaw, fromALaw}, {"mulaw", media_clips::kMuLaw, fromMuLaw}};
+    } cases[] = {{"alaw", clip_blocks::kALaw, fromALaw}, {"mulaw", clip_blocks::kMuLaw, fromMuLaw}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.format);
         capture_ = Capture();
-        const Bytes tone = media_clips::makeTone(c.format);
+        const Bytes tone = clip_blocks::makeTone(c.format);
         ASSERT_GT(tone.size(), kBlockBytes);
         int blocks = 0;
         for (size_t at = 0; at < tone.size(); at += kBlockBytes, ++blocks) {
             const size_t n = std::min(kBlockBytes, tone.size() - at);
-            EXPECT_EQ(decode(media_clips::wrapBlock(c.codec, false, tone.data() + at, n)), 1);
+            EXPECT_EQ(decode(clip_blocks::wrapBlock(c.codec, false, tone.data() + at, n)), 1);
         }
         EXPECT_EQ(capture_.audioBlocks, blocks);
         std::vector<int16_t> want;
@@ -225,34 +225,34 @@ Bytes withLengthWord(Bytes block, uint32_t length) {
 
 TEST_F(MediaServicesTest, RefusesDamagedBlocksWithoutCallingBack) {
     const auto units =
-        media_clips::makeVideo({media_clips::kH264, 160, 120, "yuv420p"}, kLeft, kRight, 1);
+        clip_blocks::makeVideo({clip_blocks::kH264, 160, 120, "yuv420p"}, kLeft, kRight, 1);
     ASSERT_EQ(units.size(), 1u);
     const Bytes& key = units[0].bytes;
-    const Bytes good = media_clips::wrapBlock(media_clips::kALaw, false, garbage(320));
+    const Bytes good = clip_blocks::wrapBlock(clip_blocks::kALaw, false, garbage(320));
     const Bytes shortBlock(good.begin(), good.begin() + 447);
     const struct {
         const char* name;
         Bytes block;
     } cases[] = {
         {"shorter than the header", shortBlock},
-        {"header only", media_clips::wrapBlock(media_clips::kALaw, false, Bytes())},
+        {"header only", clip_blocks::wrapBlock(clip_blocks::kALaw, false, Bytes())},
         {"length beyond the block", withLengthWord(good, 321)},
         {"length short of the block", withLengthWord(good, 319)},
         {"length near 2^32", withLengthWord(good, 0xFFFFFFF0u)},
-        {"unknown codec", media_clips::wrapBlock(7, false, garbage(320))},
-        {"unsupported audio codec", media_clips::wrapBlock(0x80000003u, false, garbage(320))},
+        {"unknown codec", clip_blocks::wrapBlock(7, false, garbage(320))},
+        {"unsupported audio codec", clip_blocks::wrapBlock(0x80000003u, false, garbage(320))},
         {"garbage H.264 key frame",
-         media_clips::wrapBlock(media_clips::kH264, true, garbage(4000))},
+         clip_blocks::wrapBlock(clip_blocks::kH264, true, garbage(4000))},
         {"garbage H.265 key frame",
-         media_clips::wrapBlock(media_clips::kH265, true, garbage(4000))},
+         clip_blocks::wrapBlock(clip_blocks::kH265, true, garbage(4000))},
         {"H.264 units of garbage",
-         media_clips::wrapBlock(media_clips::kH264, true, garbageUnits(4000))},
+         clip_blocks::wrapBlock(clip_blocks::kH264, true, garbageUnits(4000))},
         {"H.265 units of garbage",
-         media_clips::wrapBlock(media_clips::kH265, true, garbageUnits(4000))},
+         clip_blocks::wrapBlock(clip_blocks::kH265, true, garbageUnits(4000))},
         {"key frame cut short",
-         media_clips::wrapBlock(media_clips::kH264, true, key.data(), key.size() / 3)},
+         clip_blocks::wrapBlock(clip_blocks::kH264, true, key.data(), key.size() / 3)},
         {"garbage H.264 after garbage",
-         media_clips::wrapBlock(media_clips::kH264, false, garbage(999))},
+         clip_blocks::wrapBlock(clip_blocks::kH264, false, garbage(999))},
     };
     for (const auto& c : cases) {
         EXPECT_LE(decode(c.block), 0) << c.name;
@@ -265,10 +265,10 @@ TEST_F(MediaServicesTest, RefusesDamagedBlocksWithoutCallingBack) {
 
 TEST_F(MediaServicesTest, RecoversAtTheNextKeyFrameAfterGarbage) {
     const auto units =
-        media_clips::makeVideo({media_clips::kH264, 160, 120, "yuv420p"}, kLeft, kRight, 8);
-    decode(media_clips::wrapBlock(media_clips::kH264, true, garbage(4000)));
+        clip_blocks::makeVideo({clip_blocks::kH264, 160, 120, "yuv420p"}, kLeft, kRight, 8);
+    decode(clip_blocks::wrapBlock(clip_blocks::kH264, true, garbage(4000)));
     for (const auto& unit : units) {
-        decode(media_clips::wrapBlock(media_clips::kH264, unit.key, unit.bytes));
+        decode(clip_blocks::wrapBlock(clip_blocks::kH264, unit.key, unit.bytes));
     }
     EXPECT_EQ(capture_.pictures.size(), units.size());
 }

@@ -6,19 +6,19 @@
 #include <atomic>
 #include <memory>
 
+#include "clip_blocks.h"
 #include "custom_player.h"
-#include "media_clips.h"
 #include "video_renderer.h"
 
 namespace {
 
-const media_clips::Rgb kLeft{200, 50, 50};
-const media_clips::Rgb kRight{50, 100, 200};
+const clip_blocks::Rgb kLeft{200, 50, 50};
+const clip_blocks::Rgb kRight{50, 100, 200};
 
 // Decodes its blocks at once, then idles until told to stop, as a stream task does.
 class ClipPlayer : public CustomPlayer {
 public:
-    explicit ClipPlayer(std::vector<media_clips::Bytes> blocks) : blocks_(std::move(blocks)) {}
+    explicit ClipPlayer(std::vector<clip_blocks::Bytes> blocks) : blocks_(std::move(blocks)) {}
     ~ClipPlayer() override { stopWorker(); }
 
     std::atomic<int> running{0};
@@ -40,13 +40,13 @@ protected:
     }
 
 private:
-    std::vector<media_clips::Bytes> blocks_;
+    std::vector<clip_blocks::Bytes> blocks_;
 };
 
-std::vector<media_clips::Bytes> firstKeyFrame() {
+std::vector<clip_blocks::Bytes> firstKeyFrame() {
     const auto units =
-        media_clips::makeVideo({media_clips::kH264, 320, 240, "yuv420p"}, kLeft, kRight, 1);
-    return {media_clips::wrapBlock(media_clips::kH264, true, units.at(0).bytes)};
+        clip_blocks::makeVideo({clip_blocks::kH264, 320, 240, "yuv420p"}, kLeft, kRight, 1);
+    return {clip_blocks::wrapBlock(clip_blocks::kH264, true, units.at(0).bytes)};
 }
 
 bool isRed(const QImage& image) {

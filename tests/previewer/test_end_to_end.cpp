@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "camsim_fixture.h"
+#include "clip_blocks.h"
 #include "main_window.h"
-#include "media_clips.h"
 #include "stream_player.h"
 #include "video_renderer.h"
 #include "visualizer_unit.h"
@@ -23,8 +23,8 @@ namespace {
 constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
 constexpr int kWaitMs = 10000;
 const char* const kPassword = "pw";
-const media_clips::Rgb kLeft{200, 50, 50};
-const media_clips::Rgb kRight{50, 100, 200};
+const clip_blocks::Rgb kLeft{200, 50, 50};
+const clip_blocks::Rgb kRight{50, 100, 200};
 
 QString quorlin() {
     return QCoreApplication::applicationDirPath() + "/Quorlin";
@@ -110,7 +110,7 @@ void EndToEndTest::initTestCase() {
     QVERIFY(scratch_.isValid());
     qputenv("XDG_CONFIG_HOME", scratch_.path().toLocal8Bit());
     QCoreApplication::setApplicationVersion("2.0.0.3");
-    clip_ = media_clips::makeVideoFile({media_clips::kH264, 320, 240, "yuv420p"}, kLeft, kRight, 25,
+    clip_ = clip_blocks::makeVideoFile({clip_blocks::kH264, 320, 240, "yuv420p"}, kLeft, kRight, 25,
                                        scratch_.path().toStdString());
 }
 

@@ -1,4 +1,4 @@
-#include "media_clips.h"
+#include "clip_blocks.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +13,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-namespace media_clips {
+namespace clip_blocks {
 namespace {
 
 constexpr size_t kHeaderSize = 448;
@@ -123,4 +123,4 @@ Bytes wrapBlock(uint32_t codec, bool key, const Bytes& payload) {
     return wrapBlock(codec, key, payload.data(), payload.size());
 }
 
-}  // namespace media_clips
+}  // namespace clip_blocks

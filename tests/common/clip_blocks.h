@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace media_clips {
+namespace clip_blocks {
 
 // Codec words of the frame header.
 constexpr uint32_t kH264 = 0;
@@ -52,4 +52,4 @@ Bytes wrapBlock(uint32_t codec, bool key, const uint8_t* payload, size_t length)
 // Runs a shell command; false when it failed.
 bool run(const std::string& command);
 
-}  // namespace media_clips
+}  // namespace clip_blocks

@@ -16,6 +16,12 @@
 #include "video_renderer.h"
 #include "wait_for.h"
 
+// The panel's QML and pictures live in this library's resources, which a static library
+// must register itself.
+static void registerPanelResources() {
+    Q_INIT_RESOURCE(qml);
+}
+
 namespace {
 
 // Product-test commands of the PTZ panel.
@@ -32,6 +38,8 @@ bool changesPresetList(const QString& value) {
 }  // namespace
 
 VisualizerUnit::VisualizerUnit(QWidget* parent) : QWidget(parent) {
+    static const bool registered = (registerPanelResources(), true);
+    Q_UNUSED(registered);
     createActions();
     createLayout();
     createConnections();

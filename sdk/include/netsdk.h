@@ -397,14 +397,15 @@ int NETSDK_SetReconnect(void);
  * (10.77.1.1 is 0x0A4D0101); the calls hear only that address's network. Each blocks for
  * timeoutSeconds while it collects answers. */
 
-/* Asks every camera on the network; found is called once per answer. 0, or -1 when the
- * search socket cannot be set up. */
+/* Asks every camera on the network; found (required) is called once per answer. 0, or -1
+ * when found is null or the search socket cannot be set up. */
 int NETSDK_SearchDevice(NETSDK_SearchCallBack found, void* user, int timeoutSeconds,
                         unsigned bindAddress);
 
 /* Sends each record's first interface settings (ip, mask, gateway, allNetConnect) to the
- * camera of its deviceId, then reports the acknowledgements. 0 once every request went out,
- * -1 when the socket cannot be set up or a request could not be sent. */
+ * camera of its deviceId, then reports the acknowledgements to ack (may be null). 0 once
+ * every request went out, -1 when devices is null, the socket cannot be set up or a request
+ * could not be sent (no acknowledgements are then collected). */
 int NETSDK_SetDeviceConfig(NETSDK_AckCallBack ack, void* user,
                            const NETSDK_SEARCH_DEVICE_INFO* devices, int count,
                            int timeoutSeconds, unsigned bindAddress);

@@ -13,8 +13,13 @@ struct Vector {
 
 // RFC 4648, section 10.
 const Vector kVectors[] = {
-    {"", ""},          {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-    {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
+    {"", ""},
+    {"f", "Zg=="},
+    {"fo", "Zm8="},
+    {"foo", "Zm9v"},
+    {"foob", "Zm9vYg=="},
+    {"fooba", "Zm9vYmE="},
+    {"foobar", "Zm9vYmFy"},
 };
 
 TEST(Base64, EncodesAndDecodesTheRfcVectors) {
@@ -36,6 +41,14 @@ TEST(Base64, EncodesBinaryBytes) {
     char encoded[8] = {};
     ASSERT_EQ(Base64_Encode(encoded, bytes, 3), 4);
     EXPECT_STREQ(encoded, "/wD+");
+}
+
+TEST(Base64, StopsDecodingAtTheFirstPad) {
+    char decoded[8] = {};
+    ASSERT_EQ(Base64_Decode(decoded, "YWJj=", 5), 3);
+    EXPECT_EQ(std::string(decoded, 3), "abc");
+    ASSERT_EQ(Base64_Decode(decoded, "YQ==YWJj", 8), 1);
+    EXPECT_EQ(decoded[0], 'a');
 }
 
 TEST(Base64, RefusesBadInput) {

@@ -25,6 +25,8 @@
 //   sim.stop();               // also done by the destructor
 //
 // Link cJSON (the netsdk target brings it) and define KIT_SOURCE_DIR as the repository root.
+// camsim ends with the thread that started it (and so with a test that aborts): start and
+// stop it on the test's own thread.
 // Keep one CameraNetwork simulator per process at a time (a second one would wait for
 // the first forever); put all cameras of a test into one config instead.
 #pragma once
@@ -34,6 +36,7 @@
 #include <sched.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -286,12 +289,18 @@ private:
         const std::string netns = environment("TESTBED_CAMERA_NETNS");
         const bool enterCameraNamespace = where_ == Where::CameraNetwork;
 
+        const pid_t parent = getpid();
         pid_ = fork();
         if (pid_ < 0) {
             throw std::runtime_error("camsim: fork failed");
         }
         if (pid_ == 0) {
-            // Only async-signal-safe calls between fork and exec.
+            // Only async-signal-safe calls between fork and exec. camsim ends with the test
+            // process, also when a failing test aborts it before the destructor runs.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            if (getppid() != parent) {
+                _exit(125);
+            }
             const int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (log >= 0) {
                 dup2(log, STDOUT_FILENO);

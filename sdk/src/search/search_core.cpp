@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
-#include <string>
 
 #include "log.h"
 #include "platform/clock.h"
@@ -69,14 +69,14 @@ int CORE_SEARCH_SendDataPack(CORE_SEARCH* core, int type, const void* record) {
         SDK_LOG_NULL();
         return -1;
     }
-    std::fill(std::begin(core->sendBuffer), std::end(core->sendBuffer), '\0');
+    std::memset(core->sendBuffer, 0, sizeof core->sendBuffer);
     const int built = core->builder(type, record, core->owner, core->sendBuffer, kBufferSize);
     if (built != 0) {
         SDK_LOG_RESULT(built);
         return -1;
     }
-    const std::string text(core->sendBuffer);
-    const int sent = core->socket->sendToGroup(text.data(), text.size(), kWritableTimeoutMs);
+    const int sent = core->socket->sendToGroup(core->sendBuffer, std::strlen(core->sendBuffer),
+                                               kWritableTimeoutMs);
     if (sent != 0) {
         SDK_LOG_RESULT(sent);
         return -1;

@@ -21,6 +21,11 @@ Fault knobs in camera["faults"]:
   "setnet_status": N        Status of SETNET_ACK (default 0)
   "command_status": N       Status of COMMAND_ACK (default 0)
 Command 513 (0x201) is a reboot: camera["reboots"] counts them.
+
+Journal: one "search" entry per datagram received, with "source" and "port" (the sender),
+"link" (the interface it came in on), "text" (the datagram as it arrived), "action", "head"
+(the head's keys and values) and "body"; "camera" is the target of a SETNET or COMMAND, null
+for a SEARCH. A datagram that is not a message gets "error" instead of the parsed fields.
 """
 import base64
 import json
@@ -42,6 +47,8 @@ IP_MULTICAST_ALL = 49
 
 def start(simulator):
     service = SearchService(simulator)
+    if service.socket is None:
+        return  # No camera on a link with multicast (loopback only): nothing to serve.
     threading.Thread(target=service.run, name="search", daemon=True).start()
 
 
@@ -109,6 +116,12 @@ class SearchService:
         return None
 
     def _open_socket(self):
+        """The socket on the search port, joined on every link that holds a camera; None when
+        no camera sits on such a link, so that a loopback-only camsim leaves the port to
+        search clients on the same host."""
+        links = set(self.links.values()) - {None}
+        if not links:
+            return None
         sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
         sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
         sock.bind(("", PORT))
@@ -116,7 +129,7 @@ class SearchService:
         sock.setsockopt(socket.IPPROTO_IP, IP_MULTICAST_ALL, 0)
         sock.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_LOOP, 0)
         sock.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)
-        for ifindex in set(self.links.values()) - {None}:
+        for ifindex in links:
             sock.setsockopt(socket.IPPROTO_IP, socket.IP_ADD_MEMBERSHIP, _membership(ifindex))
         sock.settimeout(0.2)
         return sock

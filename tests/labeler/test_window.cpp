@@ -1,0 +1,370 @@
+// The main window: file commands, the unsaved-changes question, failures, export and printing.
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGraphicsLineItem>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <memory>
+
+#include "BoxItem.h"
+#include "DocumentCodec.h"
+#include "LabelerTest.h"
+#include "MainWindow.h"
+#include "Placeholder.h"
+#include "QRCodeItem.h"
+#include "TextItem.h"
+
+namespace {
+
+const QRgb kWhite = qRgba(255, 255, 255, 255);
+
+// Types path into the next file dialog and accepts it.
+struct FileDialogAnswer {
+    explicit FileDialogAnswer(const QString& path)
+        : driver([path](QFileDialog* dialog) {
+              // Typed, as a user would: the dialog's own file list fills in the background.
+              dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+              static_cast<QDialog*>(dialog)->accept();
+              // A dialog that refuses the choice is cancelled, so the test fails, never hangs.
+              if (dialog->isVisible()) {
+                  dialog->reject();
+              }
+          }) {}
+    ModalDriver<QFileDialog> driver;
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        Settings::instance().setMostRecentFile(QString());
+        Settings::instance().setPrintDPI(300);
+        window = std::make_unique<MainWindow>();
+        window->setPlaceholder(&placeholder);
+        placeholder.set("code", "C-1");
+    }
+
+    void cleanup() {
+        window->setWindowModified(false);
+        window.reset();
+    }
+
+    void startsWithTheDefaultPage() {
+        QCOMPARE(window->pageSizePoints(), QSize(288, 288));
+        QCOMPARE(window->scene()->sceneRect(), QRectF(0, 0, 288, 288));
+        QCOMPARE(window->printer()->resolution(), 300);
+        QCOMPARE(window->windowTitle(), QString("Sabbeth - V1.0.1.2 (Unnamed)"));
+        int lines = 0;
+        for (QGraphicsItem* item : window->scene()->items()) {
+            lines += item->type() == QGraphicsLineItem::Type && item->isVisible();
+        }
+        QCOMPARE(lines, 18);
+        QVERIFY(window->labelItems().isEmpty());
+        QVERIFY(!action("fileSaveAction")->isEnabled());
+        QVERIFY(!action("filePrintAction")->isEnabled());
+    }
+
+    void saveAsGivesTheDocumentItsExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "label"
+                                      << "label.tmq";
+        QTest::newRow("capital extension") << "Label.TMQ"
+                                           << "Label.TMQ";
+        QTest::newRow("other extension") << "label.txt"
+                                         << "label.txt.tmq";
+    }
+    void saveAsGivesTheDocumentItsExtension() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        addQrCode();
+        QVERIFY(action("fileSaveAsAction")->isEnabled());
+        FileDialogAnswer answer(path(typed));
+        QVERIFY(window->fileSaveAs());
+        QVERIFY(answer.driver.handled);
+        QCOMPARE(window->windowFilePath(), path(saved));
+        QVERIFY(fileBytes(path(saved)).startsWith(QByteArray::fromHex("034A9F210002")));
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(window->windowTitle(), QString("Sabbeth - V1.0.1.2 (%1)").arg(saved));
+    }
+
+    void newAsksBeforeDroppingChanges_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
+    }
+    void newAsksBeforeDroppingChanges() {
+        QFETCH(int, button);
+        QFETCH(bool, cleared);
+        QFETCH(bool, saved);
+        const QString document = path(QString("question-%1.tmq").arg(button));
+        QVERIFY(window->saveFile(document));
+        const QByteArray empty = fileBytes(document);
+        addQrCode();
+        MessageBoxAnswer answer{QMessageBox::StandardButton(button)};
+        window->fileNew();
+        QVERIFY(answer.shown());
+        QCOMPARE(answer.title, QString("Sabbeth - Unsaved changes"));
+        QCOMPARE(answer.text, QString("Save unsaved changes?"));
+        QCOMPARE(window->labelItems().isEmpty(), cleared);
+        QCOMPARE(window->isWindowModified(), !cleared);
+        QCOMPARE(fileBytes(document) != empty, saved);
+    }
+
+    void closeCancelledKeepsWindowAndSettings() {
+        Settings::instance().setMostRecentFile("kept");
+        window->show();
+        addQrCode();
+        MessageBoxAnswer answer(QMessageBox::Cancel);
+        QVERIFY(!window->close());
+        QVERIFY(answer.shown());
+        QVERIFY(window->isVisible());
+        QCOMPARE(Settings::instance().mostRecentFile(), QString("kept"));
+    }
+
+    void closeStoresTheDocumentPath() {
+        QVERIFY(window->saveFile(path("closed.tmq")));
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+        window->fileNew();
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().mostRecentFile(), QString());
+    }
+
+    void clipboardCarriesItemsAndRefusesForeignData() {
+        QRCodeItem* qr = addQrCode();
+        auto* box = new BoxItem(QRect(0, 0, 40, 20), window->scene());
+        window->connectItem(box);
+        window->copySelectedItems({box, qr});
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime->hasFormat(DocumentCodec::kClipboardMimeType));
+        const QByteArray data = mime->data(DocumentCodec::kClipboardMimeType);
+        QCOMPARE(data.left(4), QByteArray::fromHex("00010002"));  // bottom first
+        QDataStream in(data);
+        QVERIFY(window->readItemRecords(in, 5, true));
+        const QList<QGraphicsItem*> items = window->labelItems();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(window->scene()->selectedItems().size(), 2);
+        QCOMPARE(items[2]->pos(), qr->pos() + QPointF(5, 5));
+        QCOMPARE(items[3]->pos(), box->pos() + QPointF(5, 5));
+        QDataStream foreign(QByteArray::fromHex("00010001") + QByteArray(40, 'x'));
+        QVERIFY(!window->readItemRecords(foreign, 5, true));
+        QCOMPARE(window->labelItems().size(), 4);
+    }
+
+    void printPreviewShowsTheFilledLabel() {
+        QRCodeItem* qr = addQrCode();
+        window->setDirty(false);
+        ModalDriver<QPrintPreviewDialog> driver(
+            [](QPrintPreviewDialog* dialog) { dialog->reject(); });
+        window->printPreview();
+        QVERIFY(driver.handled);
+        QCOMPARE(qr->plainText(), QString("{%code%}"));
+        QVERIFY(!window->isWindowModified());
+    }
+
+    void loadingLeavesTheDocumentUnmodified() {
+        addQrCode();
+        QVERIFY(window->saveFile(path("loaded.tmq")));
+        window->fileNew();
+        QVERIFY(window->loadFile(path("loaded.tmq")));
+        QCOMPARE(window->labelItems().size(), 1);
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(window->windowFilePath(), path("loaded.tmq"));
+    }
+
+    void failedOpenKeepsTheOpenDocument_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray header = QByteArray::fromHex("034A9F210002");
+        QTest::newRow("broken magic")
+            << QByteArray::fromHex("034A9F220002") << "%1 is not a Sabbeth file";
+        QTest::newRow("version 3")
+            << QByteArray::fromHex("034A9F210003") << "%1 needs a more recent version of Sabbeth";
+        QTest::newRow("truncated")
+            << header + QByteArray::fromHex("00010002000000") << "%1 is a damaged Sabbeth file";
+        QTest::newRow("missing") << QByteArray() << "Failed to open file: ";
+    }
+    void failedOpenKeepsTheOpenDocument() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const QString good = path("good.tmq");
+        addQrCode();
+        QVERIFY(window->saveFile(good));
+        addQrCode();
+        const QString bad = path(QString("bad-%1.tmq").arg(QTest::currentDataTag()));
+        if (!bytes.isEmpty()) {
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!window->loadFile(bad));
+        QVERIFY(answer.shown());
+        QCOMPARE(answer.title, QString("Error"));
+        QVERIFY2(answer.text.startsWith(message.arg(bad)), qPrintable(answer.text));
+        QCOMPARE(window->labelItems().size(), 2);
+        QCOMPARE(window->windowFilePath(), good);
+        QVERIFY(window->isWindowModified());
+    }
+
+    void failedOpenFromTheMenuKeepsTheName() {
+        const QString good = path("named.tmq");
+        QVERIFY(window->saveFile(good));
+        const QString bad = path("foreign.tmq");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a label");
+        file.close();
+        FileDialogAnswer choice(bad);
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        window->fileOpen();
+        QVERIFY(choice.driver.handled);
+        QVERIFY(answer.shown());
+        QCOMPARE(window->windowFilePath(), good);
+    }
+
+    void failedSaveWarnsAndKeepsTheMark() {
+        const QString document = path("kept.tmq");
+        addQrCode();
+        QVERIFY(window->saveFile(document));
+        const QByteArray before = fileBytes(document);
+        addQrCode();
+        // A folder cannot be replaced by a document: the save must fail at its end.
+        window->setWindowFilePath(dir.path());
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!window->fileSave());
+        QVERIFY(answer.shown());
+        QVERIFY2(answer.text.startsWith("Failed to save"), qPrintable(answer.text));
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(fileBytes(document), before);
+    }
+
+    void boxResizedFromGeometryMarksTheDocument() {
+        auto* box = new BoxItem(QRect(0, 0, 90, 30), window->scene());
+        window->connectItem(box);
+        window->setDirty(false);
+        box->setShear(120, 40);
+        QVERIFY(window->isWindowModified());
+    }
+
+    void exportsAWhiteLabelAtThePrintResolution_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("300 dpi") << 300 << 1152;
+        QTest::newRow("144 dpi") << 144 << 576;
+        QTest::newRow("96 dpi") << 96 << 288;
+    }
+    void exportsAWhiteLabelAtThePrintResolution() {
+        QFETCH(int, dpi);
+        QFETCH(int, pixels);
+        Settings::instance().setPrintDPI(dpi);
+        QRCodeItem* qr = addQrCode();
+        window->setDirty(false);
+        const QString selected = path("selected.png");
+        QVERIFY(window->exportImage(selected));
+        const QImage image(selected);
+        QCOMPARE(image.size(), QSize(pixels, pixels));
+        const int scale = pixels / 288;
+        // Paper white around the code, and no grid line on the page.
+        QCOMPARE(image.pixel(0, 0), kWhite);
+        QCOMPARE(image.pixel(36 * scale, 3 * scale), kWhite);
+        QCOMPARE(image.pixel(3 * scale, 72 * scale), kWhite);
+        QCOMPARE(qr->plainText(), QString("{%code%}"));
+        QVERIFY(qr->isSelected());
+        QVERIFY(!window->isWindowModified());
+        window->scene()->clearSelection();
+        QVERIFY(window->exportImage(path("plain.png")));
+        QCOMPARE(QImage(path("plain.png")), image);
+    }
+
+    void exportsSvg() {
+        addQrCode();
+        QVERIFY(window->exportSvg(path("label.svg")));
+        QVERIFY(fileBytes(path("label.svg")).contains("<svg"));
+    }
+
+    void failedExportsWarn_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("no suffix") << "label";
+        QTest::newRow("unknown suffix") << "label.xyz";
+        QTest::newRow("png in a missing folder") << "missing/label.png";
+        QTest::newRow("svg in a missing folder") << "missing/label.svg";
+    }
+    void failedExportsWarn() {
+        QFETCH(QString, target);
+        addQrCode();
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        const QString file = path(target);
+        const bool exported =
+            file.endsWith(".svg") ? window->exportSvg(file) : window->exportImage(file);
+        QVERIFY(!exported);
+        QVERIFY(answer.shown());
+        QCOMPARE(answer.text, QString("Failed to export: %1").arg(file));
+    }
+
+    void printWithoutPrinterWarnsInTheWindow() {
+        addQrCode();
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!window->filePrint());
+        QVERIFY(answer.shown());
+        QCOMPARE(answer.text, QString("No printer is available."));
+    }
+
+    void startWithoutADocumentGivesAnUnnamedOne() {
+        for (const QString& stored : {QString(), QString("Unnamed")}) {
+            Settings::instance().setMostRecentFile(stored);
+            addQrCode();
+            window->setDirty(false);
+            window->startWithMostRecentFile();
+            QTRY_VERIFY(window->labelItems().isEmpty());
+            QCOMPARE(window->windowFilePath(), QString());
+        }
+    }
+
+    void startWithAMissingDocumentGivesAnUnnamedOne() {
+        Settings::instance().setMostRecentFile(path("missing.tmq"));
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        window->startWithMostRecentFile();
+        QTRY_VERIFY(answer.shown());
+        QVERIFY2(answer.text.startsWith("Failed to open file: "), qPrintable(answer.text));
+        QCOMPARE(window->windowFilePath(), QString());
+        QCOMPARE(window->windowTitle(), QString("Sabbeth - V1.0.1.2 (Unnamed)"));
+    }
+
+private:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+
+    QRCodeItem* addQrCode() {
+        auto* qr = new QRCodeItem(QPoint(100, 100), window->scene());
+        window->connectItem(qr);
+        window->setDirty();
+        return qr;
+    }
+
+    QTemporaryDir dir;
+    Placeholder placeholder;
+    std::unique_ptr<MainWindow> window;
+};
+
+LABELER_TEST_MAIN(WindowTest)
+#include "test_window.moc"

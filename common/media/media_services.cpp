@@ -7,6 +7,7 @@
 #include <new>
 
 #include "audio_decoder.h"
+#include "netsdk.h"
 #include "stream_block.h"
 #include "video_decoder.h"
 
@@ -21,18 +22,23 @@ struct SDR_MEDIA_SERVICES {
 
 namespace {
 
-using media::BlockCodec;
+// The decoder for each codec word of the frame header; other codecs are not decoded.
+struct CodecRow {
+    uint32_t codec;
+    AVCodecID decoder;
+};
+constexpr CodecRow kCodecs[] = {
+    {NETSDK_CODEC_H264, AV_CODEC_ID_H264},
+    {NETSDK_CODEC_H265, AV_CODEC_ID_HEVC},
+    {NETSDK_CODEC_G711A, AV_CODEC_ID_PCM_ALAW},
+    {NETSDK_CODEC_G711U, AV_CODEC_ID_PCM_MULAW},
+};
 
 AVCodecID ffmpegCodecFor(uint32_t codec) {
-    switch (static_cast<BlockCodec>(codec)) {
-        case BlockCodec::H264:
-            return AV_CODEC_ID_H264;
-        case BlockCodec::H265:
-            return AV_CODEC_ID_HEVC;
-        case BlockCodec::G711ALaw:
-            return AV_CODEC_ID_PCM_ALAW;
-        case BlockCodec::G711MuLaw:
-            return AV_CODEC_ID_PCM_MULAW;
+    for (const CodecRow& row : kCodecs) {
+        if (row.codec == codec) {
+            return row.decoder;
+        }
     }
     return AV_CODEC_ID_NONE;
 }

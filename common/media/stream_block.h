@@ -7,22 +7,14 @@
 
 namespace media {
 
-// Codec words of the frame header.
-enum class BlockCodec : uint32_t {
-    H264 = 0,
-    H265 = 1,
-    G711ALaw = 0x80000001,
-    G711MuLaw = 0x80000002,
-};
-
 struct StreamBlock {
-    uint32_t codec = 0;
+    uint32_t codec = 0;     // NETSDK_CODEC_*
     bool keyFrame = false;  // meaningful for video only
     const uint8_t* payload = nullptr;
     size_t payloadLength = 0;
 };
 
-// Size of the frame header in front of the payload.
+// Size of the frame header (NETSDK_FRAME_INFO) in front of the payload.
 extern const size_t kStreamBlockHeaderSize;
 
 // Splits a block into header fields and payload. Refuses (returns false) a null block, one

@@ -3,7 +3,7 @@
 // of the picture (16 white or black blocks, bit 0 on the left) and prints when each new
 // counter value reached the screen. At the end it prints the process's CPU time.
 //
-//   preview_bench <camera ip> <http port> <password> <seconds>
+//   bench_preview_probe <camera ip> <http port> <password> <seconds>
 //
 // Output lines: "drawn <counter> <unix time in seconds>", then "cpu <seconds>" twice: at
 // the first picture and at the end, so start-up is left out of the per-frame figure.
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("Quorlin");
     QCoreApplication::setApplicationVersion("2.0.0.3");
     if (argc != 5) {
-        std::fprintf(stderr, "usage: preview_bench <ip> <http port> <password> <seconds>\n");
+        std::fprintf(stderr, "usage: bench_preview_probe <ip> <http port> <password> <seconds>\n");
         return 2;
     }
     DeviceParams params;

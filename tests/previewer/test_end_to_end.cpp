@@ -17,6 +17,7 @@
 #include "camsim_fixture.h"
 #include "clip_blocks.h"
 #include "main_window.h"
+#include "net_sdk_instance.h"
 #include "stream_player.h"
 #include "video_renderer.h"
 #include "visualizer_unit.h"
@@ -300,7 +301,21 @@ void EndToEndTest::programLogsInOnTheGivenPortAndPlaysTheChosenStream() {
 
 void EndToEndTest::openingLogsInPlaysAndAsksForPresets() {
     startCamera(R"("presets": [1, 3, 9])");
+    // While the preset list is fetched, the pane is disabled and the cursor busy.
+    QObject watcher;
+    bool disabledMeanwhile = false;
+    bool busyMeanwhile = false;
+    connect(NetSDKInstance::instance(), &NetSDKInstance::testResult, &watcher,
+            [&](int id, int, QString) {
+                disabledMeanwhile = id == 83 && !unit_->isEnabled();
+                busyMeanwhile = QGuiApplication::overrideCursor() &&
+                                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            });
     openWindow();
+    QVERIFY(disabledMeanwhile);
+    QVERIFY(busyMeanwhile);
+    QVERIFY(unit_->isEnabled());
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     QTRY_COMPARE_WITH_TIMEOUT(
         window_->windowTitle(),
         "Quorlin - V2.0.0.3 (" + QString::fromStdString(sim_->address(10)) + ")", kWaitMs);

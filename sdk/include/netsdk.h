@@ -366,6 +366,184 @@ typedef struct NETSDK_PARAM_NETWORK {
     int32_t word3648;
 } NETSDK_PARAM_NETWORK;
 
+/* Id 25: fill light and day/night switching. 4552 bytes. */
+typedef struct NETSDK_PARAM_LIGHT {
+    NETSDK_OPTION_SLOT photosensor;       /* value: 0 hard photosensor, 1 soft photosensor */
+    NETSDK_OPTION_SLOT imageMode;         /* value: 2 auto, 4 day, 8 night, 16 timed */
+    NETSDK_OPTION_SLOT lightMode;         /* value: 0 infrared, 1 white, 2 dual light; 16, 17, 18
+                                             the same with smart dimming; list: the offered modes */
+    NETSDK_OPTION_SLOT turnOnSensitivity; /* value: 2 early, 4 medium, 8 late */
+    NETSDK_OPTION_SLOT adjustSensitivity; /* value: 2 fast, 4 medium, 8 slow */
+    NETSDK_SHORT_SLOT slot1400;
+    NETSDK_RANGE_SLOT slots1416[6];
+    NETSDK_OPTION_SLOT redDimming;   /* infrared light, value: 0 auto, 1 manual */
+    NETSDK_RANGE_SLOT redBrightness; /* infrared light, value: percent 0 to 100 */
+    NETSDK_RANGE_SLOT slots2816[2];
+    NETSDK_OPTION_SLOT warmDimming;   /* warm light, value: 0 auto, 1 manual */
+    NETSDK_RANGE_SLOT warmBrightness; /* warm light, value: percent 0 to 100 */
+    NETSDK_RANGE_SLOT slots3576[2];
+    NETSDK_TIME_SEGMENT nightPeriod; /* ranges[0] night start, ranges[1] night end, in
+                                        seconds after midnight (timed image mode) */
+} NETSDK_PARAM_LIGHT;
+
+/* Id 43: IR-cut filter. 16 bytes. Only the value travels, in both directions. */
+typedef struct NETSDK_PARAM_IRCUT {
+    NETSDK_SHORT_SLOT polarity; /* value: 0 forward, 1 reverse */
+} NETSDK_PARAM_IRCUT;
+
+/* Id 26: human detection. 176 bytes. */
+typedef struct NETSDK_PARAM_HUMANOID {
+    NETSDK_SHORT_SLOT enabled; /* value nonzero: on */
+    NETSDK_RANGE_SLOT sensitivity;
+} NETSDK_PARAM_HUMANOID;
+
+/* Id 27: detection regions. 12224 bytes. */
+enum { NETSDK_ROI_REGIONS = 4, NETSDK_ROI_POINTS = 8 };
+typedef struct NETSDK_ROI_POINT {
+    NETSDK_RANGE_SLOT x; /* value: float */
+    NETSDK_RANGE_SLOT y; /* value: float */
+} NETSDK_ROI_POINT;
+typedef struct NETSDK_ROI_REGION {
+    NETSDK_SHORT_SLOT inUse;        /* value: 1 yes, 0 no */
+    NETSDK_RANGE_SLOT normalColour; /* value: ARGB */
+    NETSDK_RANGE_SLOT alarmColour;  /* value: ARGB */
+    NETSDK_RANGE_SLOT pointCount;   /* value: 0 to 8; a read and a write hold it there */
+    NETSDK_ROI_POINT points[NETSDK_ROI_POINTS]; /* a write sends only the counted points */
+} NETSDK_ROI_REGION;
+typedef struct NETSDK_PARAM_ROI {
+    NETSDK_ROI_REGION regions[NETSDK_ROI_REGIONS];
+} NETSDK_PARAM_ROI;
+
+/* Id 29: motion detection. 4792 bytes. */
+enum { NETSDK_MOTION_GRID_ROWS = 24, NETSDK_MOTION_GRID_COLUMNS = 32 };
+typedef struct NETSDK_PARAM_MOTION {
+    NETSDK_SHORT_SLOT enabled;          /* value: 1 on, 0 off */
+    NETSDK_RANGE_SLOT daySensitivity;   /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT dayThreshold;     /* value: 1 to 100 */
+    NETSDK_SHORT_SLOT nightEnabled;     /* value: 1 night parameters on, 0 off */
+    NETSDK_RANGE_SLOT nightSensitivity; /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT nightThreshold;   /* value: 1 to 100 */
+    NETSDK_TIME_SEGMENT night;          /* ranges[0] start, ranges[1] end, seconds after midnight */
+    /* The watched cells: cells[r][c] is 1 when column c of row r is watched. Only the
+     * first gridRows rows and gridColumns columns travel; a write with a count outside
+     * 0..24 rows or 0..32 columns fails, and a read holds the counts there. */
+    int32_t gridColumns;
+    int32_t gridRows;
+    uint8_t cells[NETSDK_MOTION_GRID_ROWS][NETSDK_MOTION_GRID_COLUMNS];
+    NETSDK_TIME_SEGMENT windows[4]; /* head: in use; ranges: start, end, week days
+                                       (bit 0 Sunday), open */
+    NETSDK_SHORT_SLOT flashLight;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT promptTone;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT slot4760;
+    NETSDK_SHORT_SLOT slot4776;
+} NETSDK_PARAM_MOTION;
+
+/* Id 30: privacy masks. 3264 bytes. */
+typedef struct NETSDK_PRIVACY_MASK {
+    NETSDK_SHORT_SLOT enabled; /* value: 1 yes, 0 no */
+    NETSDK_RANGE_SLOT state;   /* value: 2 drawn or moved, 0 empty */
+    NETSDK_RANGE_SLOT x;       /* value: float percent of the picture width (left edge) */
+    NETSDK_RANGE_SLOT y;       /* value: float percent of the picture height (top edge) */
+    NETSDK_RANGE_SLOT width;   /* value: float percent */
+    NETSDK_RANGE_SLOT height;  /* value: float percent */
+} NETSDK_PRIVACY_MASK;
+typedef struct NETSDK_PARAM_PRIVACY_MASK {
+    NETSDK_PRIVACY_MASK masks[4];
+} NETSDK_PARAM_PRIVACY_MASK;
+
+/* Id 33: image sensor. 3600 bytes. Values 0 to 100 unless said otherwise. */
+typedef struct NETSDK_PARAM_VIDEO_CAPTURE {
+    NETSDK_RANGE_SLOT brightness;
+    NETSDK_RANGE_SLOT saturation;
+    NETSDK_RANGE_SLOT sharpness;
+    NETSDK_RANGE_SLOT contrast;
+    NETSDK_RANGE_SLOT slot640;
+    NETSDK_RANGE_SLOT backlight;
+    NETSDK_OPTION_SLOT videoStandard;      /* value: field rate 50 or 60 */
+    NETSDK_SHORT_SLOT horizontalFlip;      /* value 0 or 1 */
+    NETSDK_SHORT_SLOT verticalFlip;        /* value 0 or 1 */
+    NETSDK_SHORT_SLOT preventOverExposure; /* value 0 or 1 */
+    NETSDK_OPTION_SLOT slot1288;
+    NETSDK_RANGE_SLOT aeSensitivity; /* value 0 to 255 */
+    NETSDK_RANGE_SLOT aeTolerance;   /* value 0 to 255 */
+    NETSDK_SHORT_SLOT slot1888;
+    NETSDK_SHORT_SLOT slot1904;
+    NETSDK_RANGE_SLOT slot1920;
+    NETSDK_RANGE_SLOT slot2080;
+    NETSDK_OPTION_SLOT slot2240;
+    NETSDK_SHORT_SLOT slot2520;
+    NETSDK_SHORT_SLOT slot2536;
+    NETSDK_OPTION_SLOT slot2552;
+    NETSDK_SHORT_SLOT wdrEnabled;     /* wide dynamic range, value 0 or 1 */
+    NETSDK_SHORT_SLOT wdrStrengthOff; /* value 0: the strength applies, 1: it does not */
+    NETSDK_RANGE_SLOT wdrStrength;
+    NETSDK_SHORT_SLOT slot3024;
+    NETSDK_SHORT_SLOT slot3040;
+    NETSDK_RANGE_SLOT slot3056;
+    NETSDK_SHORT_SLOT noiseReduction;   /* 3D noise reduction, value 0 or 1 */
+    NETSDK_SHORT_SLOT noiseStrengthOff; /* value 0: the strength applies, 1: it does not */
+    NETSDK_RANGE_SLOT noiseStrength;
+    NETSDK_SHORT_SLOT slot3408;
+    NETSDK_SHORT_SLOT slot3424;
+    NETSDK_RANGE_SLOT slot3440;
+} NETSDK_PARAM_VIDEO_CAPTURE;
+
+/* Id 34: audio capture. 920 bytes. */
+typedef struct NETSDK_PARAM_AUDIO_CAPTURE {
+    NETSDK_RANGE_SLOT sampleRate;     /* value: 8000, 16000 or 32000 Hz */
+    NETSDK_RANGE_SLOT sampleBits;     /* value: 16 */
+    NETSDK_RANGE_SLOT captureVolume;  /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT playbackVolume; /* value: 1 to 100 */
+    NETSDK_OPTION_SLOT input;         /* value: 0 auto, 1 line in, 2 microphone */
+} NETSDK_PARAM_AUDIO_CAPTURE;
+
+/* Ids 35 and 36: audio encoder and decoder. 296 bytes each. */
+typedef struct NETSDK_PARAM_AUDIO_CODEC {
+    NETSDK_SHORT_SLOT enabled; /* value: 0 off, 1 on */
+    NETSDK_OPTION_SLOT codec;  /* value: 0 G.711 A-law, 1 G.711 u-law, 2 AAC (decoder only) */
+} NETSDK_PARAM_AUDIO_CODEC;
+typedef NETSDK_PARAM_AUDIO_CODEC NETSDK_PARAM_AUDIO_ENCODE;
+typedef NETSDK_PARAM_AUDIO_CODEC NETSDK_PARAM_AUDIO_DECODE;
+
+/* Id 39: GB/T 28181 platform registration. 3304 bytes. */
+typedef struct NETSDK_PARAM_GB28181 {
+    int32_t words0[2];
+    int32_t enabled; /* 0 off, 1 on */
+    int32_t word12;
+    char serverAddress[32];
+    int32_t serverPort; /* 1 to 65535 */
+    char serverId[32];
+    char serverDomain[32];
+    int32_t registrationSeconds;
+    int32_t heartbeatSeconds; /* 5 to 3600 */
+    int32_t heartbeatMisses;  /* 3 to 255 */
+    char userName[32];
+    char authenticationId[32];
+    char password[32];
+    int32_t localPort; /* 1025 to 65535 */
+    int32_t stream;    /* 0 main stream, 1 sub stream */
+    char videoChannelIds[32][32];
+    char audioOutputIds[32][32];
+    char alarmIds[32][32];
+} NETSDK_PARAM_GB28181;
+
+/* Id 44: cover (occlusion) detection. 3664 bytes. */
+typedef struct NETSDK_PARAM_COVER_DETECT {
+    NETSDK_SHORT_SLOT enabled;     /* value: 1 on, 0 off */
+    NETSDK_RANGE_SLOT sensitivity; /* value: 1 to 5 */
+    NETSDK_RANGE_SLOT threshold;   /* value: 0 to 100 */
+    NETSDK_RANGE_SLOT left;        /* watched rectangle, values float percent */
+    NETSDK_RANGE_SLOT top;
+    NETSDK_RANGE_SLOT right;
+    NETSDK_RANGE_SLOT bottom;
+    NETSDK_TIME_SEGMENT windows[4]; /* head: in use; ranges: start, end, week days
+                                       (bit 0 Sunday), open */
+    NETSDK_SHORT_SLOT flashLight;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT promptTone;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT slot3632;
+    NETSDK_SHORT_SLOT slot3648;
+} NETSDK_PARAM_COVER_DETECT;
+
 /* ---- Stream records and callbacks -------------------------------------------------------- */
 
 /* A live or playback stream session made by NETSDK_CreateRealPlay or NETSDK_CreatePlayback

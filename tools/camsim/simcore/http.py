@@ -15,6 +15,7 @@ Fault knobs in camera["faults"]:
   http_reply_command    block command code written into reply heads
   http_reply_channel    channel written into reply heads
   http_short_body       bytes cut from the end of a block reply
+  http_delay            seconds to wait before every answer (a slow camera, for benchmarks)
 """
 import base64
 import socket
@@ -22,6 +23,7 @@ import struct
 import threading
 import urllib.parse
 
+from simcore import ptz
 from simcore.block_store import BlockStore
 from simcore.product_tests import ProductTests
 from simcore.uploads import TARGETS as UPLOAD_TARGETS, UploadError, check_upload
@@ -99,6 +101,8 @@ def _serve(simulator, camera, connection):
             _wait_for_close(simulator, connection)
             return
         reply = _answer(camera, request)
+        if simulator.stopping.wait(float(faults.get("http_delay", 0))):
+            return
         try:
             connection.sendall(_reply_bytes(reply, faults))
         except OSError:
@@ -241,6 +245,9 @@ def _product_test(camera, request):
     override = camera["faults"].get("http_status", {}).get(f"product:{command}")
     if override:
         return Reply(override, b"", "text/plain")
+    if ptz.handles(command):
+        status, body = ptz.answer(camera, command, request.body)
+        return Reply(status, body, "application/json")
     status, text = camera["product_tests"].answer(command, request.body)
     return Reply(status, text.encode("utf-8"), "application/json")
 

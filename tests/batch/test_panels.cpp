@@ -68,7 +68,8 @@ TEST(FirmwareUpgradeFormTest, PickersFillTheirFieldOrLeaveIt) {
         QString filters;
         auto pick = answerNextModal<QFileDialog>([&](QFileDialog* dialog) {
             filters = dialog->nameFilters().join(";");
-            dialog->selectFile(chosen);
+            // Typed, as a user does: selectFile() leaves a focused name field alone.
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
             static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
         });
         form.findChild<QToolButton*>(row.button)->click();

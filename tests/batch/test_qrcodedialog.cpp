@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -43,7 +44,8 @@ std::shared_ptr<ModalAnswer> chooseFile(const QString& name) {
             dialog->reject();
             return;
         }
-        dialog->selectFile(name);
+        // Typed, as a user does: selectFile() leaves a focused name field alone.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
         static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     });
 }

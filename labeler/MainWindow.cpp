@@ -54,6 +54,8 @@ QString documentsLocation() {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // The resources live in the static library: the linker keeps them only when asked for.
+    Q_INIT_RESOURCE(labeler);
     createForm();
     labelPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     createScene();

@@ -384,9 +384,18 @@ private slots:
         alignmentFixture();
         QTest::keyPress(window->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
         action("editAlignLeftAction")->trigger();
-        QTest::keyRelease(window->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+        QTest::keyRelease(window->windowHandle(), Qt::Key_Shift, Qt::NoModifier);
         QVERIFY(window->alignmentAnimation());
         QCOMPARE(window->alignmentAnimation()->duration(), 5000);
+    }
+
+    void itemsRemovedWhileGlidingAreLetGo() {
+        alignmentFixture();
+        action("editAlignRightAction")->trigger();
+        QVERIFY(window->alignmentAnimation());
+        action("editCutAction")->trigger();
+        QVERIFY(window->labelItems().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->alignmentAnimation(), kAlignmentTimeoutMs);
     }
 
     void alignmentNeedsTwoItems() {
@@ -435,8 +444,12 @@ private slots:
         }
         window->fileNew();
         QVERIFY(!window->scene()->items().isEmpty());
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().showGrid(), false);
         action("viewShowGridAction")->setChecked(true);
         QVERIFY(window->scene()->items().first()->isVisible());
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().showGrid(), true);
     }
 
 private:

@@ -46,6 +46,24 @@ double alignedCoordinate(const QRectF& rect, int alignment) {
             return rect.bottom();
     }
 }
+// Where each item goes so that the chosen edges of all of them meet the outermost one.
+QList<QPointF> alignedPositions(const QList<QGraphicsItem*>& items, int alignment) {
+    QList<double> coordinates;
+    for (QGraphicsItem* item : items) {
+        coordinates.append(alignedCoordinate(item->sceneBoundingRect(), alignment));
+    }
+    const bool towardsMinimum = alignment == Qt::AlignLeft || alignment == Qt::AlignTop;
+    const double reference = towardsMinimum
+                                 ? *std::min_element(coordinates.cbegin(), coordinates.cend())
+                                 : *std::max_element(coordinates.cbegin(), coordinates.cend());
+    const bool horizontal = alignment == Qt::AlignLeft || alignment == Qt::AlignRight;
+    QList<QPointF> positions;
+    for (int i = 0; i < items.size(); ++i) {
+        const double shift = reference - coordinates[i];
+        positions.append(items[i]->pos() + (horizontal ? QPointF(shift, 0) : QPointF(0, shift)));
+    }
+    return positions;
+}
 }  // namespace
 
 void MainWindow::editSelectedItem() {
@@ -165,20 +183,7 @@ void MainWindow::editAlign() {
         runningAlignment->setCurrentTime(runningAlignment->duration());
         runningAlignment->stop();
     }
-    QList<double> coordinates;
-    for (QGraphicsItem* item : items) {
-        coordinates.append(alignedCoordinate(item->sceneBoundingRect(), alignment));
-    }
-    const bool towardsMinimum = alignment == Qt::AlignLeft || alignment == Qt::AlignTop;
-    const double reference = towardsMinimum
-                                 ? *std::min_element(coordinates.cbegin(), coordinates.cend())
-                                 : *std::max_element(coordinates.cbegin(), coordinates.cend());
-    const bool horizontal = alignment == Qt::AlignLeft || alignment == Qt::AlignRight;
-    QList<QPointF> positions;
-    for (int i = 0; i < items.size(); ++i) {
-        const double shift = reference - coordinates[i];
-        positions.append(items[i]->pos() + (horizontal ? QPointF(shift, 0) : QPointF(0, shift)));
-    }
+    const QList<QPointF> positions = alignedPositions(items, alignment);
     animateAlignment(items, positions);
     setWindowModified(true);
     updateUi();

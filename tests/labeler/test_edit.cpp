@@ -389,6 +389,17 @@ private slots:
         QCOMPARE(window->alignmentAnimation()->duration(), 5000);
     }
 
+    void secondAlignmentStartsFromWhereTheFirstEnds() {
+        const QList<QGraphicsItem*> items = alignmentFixture();
+        action("editAlignLeftAction")->trigger();
+        action("editAlignTopAction")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->alignmentAnimation(), kAlignmentTimeoutMs);
+        const QPointF corner = items.first()->sceneBoundingRect().topLeft();
+        for (QGraphicsItem* item : items) {
+            QCOMPARE(item->sceneBoundingRect().topLeft(), corner);
+        }
+    }
+
     void itemsRemovedWhileGlidingAreLetGo() {
         alignmentFixture();
         action("editAlignRightAction")->trigger();

@@ -366,11 +366,286 @@ typedef struct NETSDK_PARAM_NETWORK {
     int32_t word3648;
 } NETSDK_PARAM_NETWORK;
 
+/* Id 25: fill light and day/night switching. 4552 bytes. */
+typedef struct NETSDK_PARAM_LIGHT {
+    NETSDK_OPTION_SLOT photosensor;       /* value: 0 hard photosensor, 1 soft photosensor */
+    NETSDK_OPTION_SLOT imageMode;         /* value: 2 auto, 4 day, 8 night, 16 timed */
+    NETSDK_OPTION_SLOT lightMode;         /* value: 0 infrared, 1 white, 2 dual light; 16, 17, 18
+                                             the same with smart dimming; list: the offered modes */
+    NETSDK_OPTION_SLOT turnOnSensitivity; /* value: 2 early, 4 medium, 8 late */
+    NETSDK_OPTION_SLOT adjustSensitivity; /* value: 2 fast, 4 medium, 8 slow */
+    NETSDK_SHORT_SLOT slot1400;
+    NETSDK_RANGE_SLOT slots1416[6];
+    NETSDK_OPTION_SLOT redDimming;   /* infrared light, value: 0 auto, 1 manual */
+    NETSDK_RANGE_SLOT redBrightness; /* infrared light, value: percent 0 to 100 */
+    NETSDK_RANGE_SLOT slots2816[2];
+    NETSDK_OPTION_SLOT warmDimming;   /* warm light, value: 0 auto, 1 manual */
+    NETSDK_RANGE_SLOT warmBrightness; /* warm light, value: percent 0 to 100 */
+    NETSDK_RANGE_SLOT slots3576[2];
+    NETSDK_TIME_SEGMENT nightPeriod; /* ranges[0] night start, ranges[1] night end, in
+                                        seconds after midnight (timed image mode) */
+} NETSDK_PARAM_LIGHT;
+
+/* Id 43: IR-cut filter. 16 bytes. Only the value travels, in both directions. */
+typedef struct NETSDK_PARAM_IRCUT {
+    NETSDK_SHORT_SLOT polarity; /* value: 0 forward, 1 reverse */
+} NETSDK_PARAM_IRCUT;
+
+/* Id 26: human detection. 176 bytes. */
+typedef struct NETSDK_PARAM_HUMANOID {
+    NETSDK_SHORT_SLOT enabled; /* value nonzero: on */
+    NETSDK_RANGE_SLOT sensitivity;
+} NETSDK_PARAM_HUMANOID;
+
+/* Id 27: detection regions. 12224 bytes. */
+enum { NETSDK_ROI_REGIONS = 4, NETSDK_ROI_POINTS = 8 };
+typedef struct NETSDK_ROI_POINT {
+    NETSDK_RANGE_SLOT x; /* value: float */
+    NETSDK_RANGE_SLOT y; /* value: float */
+} NETSDK_ROI_POINT;
+typedef struct NETSDK_ROI_REGION {
+    NETSDK_SHORT_SLOT inUse;        /* value: 1 yes, 0 no */
+    NETSDK_RANGE_SLOT normalColour; /* value: ARGB */
+    NETSDK_RANGE_SLOT alarmColour;  /* value: ARGB */
+    NETSDK_RANGE_SLOT pointCount;   /* value: 0 to 8; a read and a write hold it there */
+    NETSDK_ROI_POINT points[NETSDK_ROI_POINTS]; /* a write sends only the counted points */
+} NETSDK_ROI_REGION;
+typedef struct NETSDK_PARAM_ROI {
+    NETSDK_ROI_REGION regions[NETSDK_ROI_REGIONS];
+} NETSDK_PARAM_ROI;
+
+/* Id 29: motion detection. 4792 bytes. */
+enum { NETSDK_MOTION_GRID_ROWS = 24, NETSDK_MOTION_GRID_COLUMNS = 32 };
+typedef struct NETSDK_PARAM_MOTION {
+    NETSDK_SHORT_SLOT enabled;          /* value: 1 on, 0 off */
+    NETSDK_RANGE_SLOT daySensitivity;   /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT dayThreshold;     /* value: 1 to 100 */
+    NETSDK_SHORT_SLOT nightEnabled;     /* value: 1 night parameters on, 0 off */
+    NETSDK_RANGE_SLOT nightSensitivity; /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT nightThreshold;   /* value: 1 to 100 */
+    NETSDK_TIME_SEGMENT night;          /* ranges[0] start, ranges[1] end, seconds after midnight */
+    /* The watched cells: cells[r][c] is 1 when column c of row r is watched. Only the
+     * first gridRows rows and gridColumns columns travel; a write with a count outside
+     * 0..24 rows or 0..32 columns fails, and a read holds the counts there. */
+    int32_t gridColumns;
+    int32_t gridRows;
+    uint8_t cells[NETSDK_MOTION_GRID_ROWS][NETSDK_MOTION_GRID_COLUMNS];
+    NETSDK_TIME_SEGMENT windows[4]; /* head: in use; ranges: start, end, week days
+                                       (bit 0 Sunday), open */
+    NETSDK_SHORT_SLOT flashLight;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT promptTone;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT slot4760;
+    NETSDK_SHORT_SLOT slot4776;
+} NETSDK_PARAM_MOTION;
+
+/* Id 30: privacy masks. 3264 bytes. */
+typedef struct NETSDK_PRIVACY_MASK {
+    NETSDK_SHORT_SLOT enabled; /* value: 1 yes, 0 no */
+    NETSDK_RANGE_SLOT state;   /* value: 2 drawn or moved, 0 empty */
+    NETSDK_RANGE_SLOT x;       /* value: float percent of the picture width (left edge) */
+    NETSDK_RANGE_SLOT y;       /* value: float percent of the picture height (top edge) */
+    NETSDK_RANGE_SLOT width;   /* value: float percent */
+    NETSDK_RANGE_SLOT height;  /* value: float percent */
+} NETSDK_PRIVACY_MASK;
+typedef struct NETSDK_PARAM_PRIVACY_MASK {
+    NETSDK_PRIVACY_MASK masks[4];
+} NETSDK_PARAM_PRIVACY_MASK;
+
+/* Id 33: image sensor. 3600 bytes. Values 0 to 100 unless said otherwise. */
+typedef struct NETSDK_PARAM_VIDEO_CAPTURE {
+    NETSDK_RANGE_SLOT brightness;
+    NETSDK_RANGE_SLOT saturation;
+    NETSDK_RANGE_SLOT sharpness;
+    NETSDK_RANGE_SLOT contrast;
+    NETSDK_RANGE_SLOT slot640;
+    NETSDK_RANGE_SLOT backlight;
+    NETSDK_OPTION_SLOT videoStandard;      /* value: field rate 50 or 60 */
+    NETSDK_SHORT_SLOT horizontalFlip;      /* value 0 or 1 */
+    NETSDK_SHORT_SLOT verticalFlip;        /* value 0 or 1 */
+    NETSDK_SHORT_SLOT preventOverExposure; /* value 0 or 1 */
+    NETSDK_OPTION_SLOT slot1288;
+    NETSDK_RANGE_SLOT aeSensitivity; /* value 0 to 255 */
+    NETSDK_RANGE_SLOT aeTolerance;   /* value 0 to 255 */
+    NETSDK_SHORT_SLOT slot1888;
+    NETSDK_SHORT_SLOT slot1904;
+    NETSDK_RANGE_SLOT slot1920;
+    NETSDK_RANGE_SLOT slot2080;
+    NETSDK_OPTION_SLOT slot2240;
+    NETSDK_SHORT_SLOT slot2520;
+    NETSDK_SHORT_SLOT slot2536;
+    NETSDK_OPTION_SLOT slot2552;
+    NETSDK_SHORT_SLOT wdrEnabled;     /* wide dynamic range, value 0 or 1 */
+    NETSDK_SHORT_SLOT wdrStrengthOff; /* value 0: the strength applies, 1: it does not */
+    NETSDK_RANGE_SLOT wdrStrength;
+    NETSDK_SHORT_SLOT slot3024;
+    NETSDK_SHORT_SLOT slot3040;
+    NETSDK_RANGE_SLOT slot3056;
+    NETSDK_SHORT_SLOT noiseReduction;   /* 3D noise reduction, value 0 or 1 */
+    NETSDK_SHORT_SLOT noiseStrengthOff; /* value 0: the strength applies, 1: it does not */
+    NETSDK_RANGE_SLOT noiseStrength;
+    NETSDK_SHORT_SLOT slot3408;
+    NETSDK_SHORT_SLOT slot3424;
+    NETSDK_RANGE_SLOT slot3440;
+} NETSDK_PARAM_VIDEO_CAPTURE;
+
+/* Id 34: audio capture. 920 bytes. */
+typedef struct NETSDK_PARAM_AUDIO_CAPTURE {
+    NETSDK_RANGE_SLOT sampleRate;     /* value: 8000, 16000 or 32000 Hz */
+    NETSDK_RANGE_SLOT sampleBits;     /* value: 16 */
+    NETSDK_RANGE_SLOT captureVolume;  /* value: 1 to 100 */
+    NETSDK_RANGE_SLOT playbackVolume; /* value: 1 to 100 */
+    NETSDK_OPTION_SLOT input;         /* value: 0 auto, 1 line in, 2 microphone */
+} NETSDK_PARAM_AUDIO_CAPTURE;
+
+/* Ids 35 and 36: audio encoder and decoder. 296 bytes each. */
+typedef struct NETSDK_PARAM_AUDIO_CODEC {
+    NETSDK_SHORT_SLOT enabled; /* value: 0 off, 1 on */
+    NETSDK_OPTION_SLOT codec;  /* value: 0 G.711 A-law, 1 G.711 u-law, 2 AAC (decoder only) */
+} NETSDK_PARAM_AUDIO_CODEC;
+typedef NETSDK_PARAM_AUDIO_CODEC NETSDK_PARAM_AUDIO_ENCODE;
+typedef NETSDK_PARAM_AUDIO_CODEC NETSDK_PARAM_AUDIO_DECODE;
+
+/* Id 39: GB/T 28181 platform registration. 3304 bytes. */
+typedef struct NETSDK_PARAM_GB28181 {
+    int32_t words0[2];
+    int32_t enabled; /* 0 off, 1 on */
+    int32_t word12;
+    char serverAddress[32];
+    int32_t serverPort; /* 1 to 65535 */
+    char serverId[32];
+    char serverDomain[32];
+    int32_t registrationSeconds;
+    int32_t heartbeatSeconds; /* 5 to 3600 */
+    int32_t heartbeatMisses;  /* 3 to 255 */
+    char userName[32];
+    char authenticationId[32];
+    char password[32];
+    int32_t localPort; /* 1025 to 65535 */
+    int32_t stream;    /* 0 main stream, 1 sub stream */
+    char videoChannelIds[32][32];
+    char audioOutputIds[32][32];
+    char alarmIds[32][32];
+} NETSDK_PARAM_GB28181;
+
+/* Id 44: cover (occlusion) detection. 3664 bytes. */
+typedef struct NETSDK_PARAM_COVER_DETECT {
+    NETSDK_SHORT_SLOT enabled;     /* value: 1 on, 0 off */
+    NETSDK_RANGE_SLOT sensitivity; /* value: 1 to 5 */
+    NETSDK_RANGE_SLOT threshold;   /* value: 0 to 100 */
+    NETSDK_RANGE_SLOT left;        /* watched rectangle, values float percent */
+    NETSDK_RANGE_SLOT top;
+    NETSDK_RANGE_SLOT right;
+    NETSDK_RANGE_SLOT bottom;
+    NETSDK_TIME_SEGMENT windows[4]; /* head: in use; ranges: start, end, week days
+                                       (bit 0 Sunday), open */
+    NETSDK_SHORT_SLOT flashLight;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT promptTone;   /* value 0 or 1 */
+    NETSDK_SHORT_SLOT slot3632;
+    NETSDK_SHORT_SLOT slot3648;
+} NETSDK_PARAM_COVER_DETECT;
+
 /* ---- Stream records and callbacks -------------------------------------------------------- */
+
+/* A live or playback stream session made by NETSDK_CreateRealPlay or NETSDK_CreatePlayback
+ * and freed by NETSDK_DestoryRealPlay; opaque to callers. */
+typedef struct NETSDK_STREAM NETSDK_STREAM;
+
+/* What NETSDK_CreatePlayback asks the camera for. */
+typedef struct NETSDK_PLAYBACK_INFO {
+    int32_t channel;
+    int32_t stream;
+    int32_t beginTime; /* passed to the camera unchanged */
+    int32_t endTime;
+    char fileName[64]; /* NUL-terminated; at most 63 characters are used */
+} NETSDK_PLAYBACK_INFO;
+
+/* Codec words of NETSDK_FRAME_INFO.codec. */
+#define NETSDK_CODEC_H264 0x00000000u
+#define NETSDK_CODEC_H265 0x00000001u
+#define NETSDK_CODEC_G711A 0x80000001u
+#define NETSDK_CODEC_G711U 0x80000002u
+#define NETSDK_CODEC_AUDIO_104 0x80000003u
+
+/* The 448-byte header in front of every block handed to NETSDK_StreamDataCallBack; the
+ * payload follows at offset 448. Host byte order.
+ * media[] for video (H.264, H.265): key-frame flag (1 or 0), the frame's frame word, then the
+ * stream description's words at bytes 8, 12 and 16. For G.711 audio: description bytes 4-7,
+ * description byte 3, description byte 2, 0, 0. All zero for the other audio type.
+ * The parameter-set slots are filled on video key frames with each set from its start code
+ * on; a length of 0 leaves a slot empty. */
+typedef struct NETSDK_FRAME_INFO {
+    uint32_t codec; /* NETSDK_CODEC_* */
+    uint32_t reserved0;
+    uint64_t timestamp;
+    uint64_t timestamp2; /* the same timestamp again */
+    uint32_t length;     /* payload length */
+    uint32_t reserved1;
+    uint32_t media[5];
+    uint8_t vps[128];
+    uint32_t vpsLength;
+    uint8_t pps[128];
+    uint32_t ppsLength;
+    uint8_t sps[128];
+    uint32_t spsLength;
+} NETSDK_FRAME_INFO;
+
+/* Stream status codes given to NETSDK_StreamStatusCallBack. */
+#define NETSDK_STREAM_POLL 16          /* start of every loop round while delivering */
+#define NETSDK_STREAM_CONNECTED 17
+#define NETSDK_STREAM_CONNECT_FAILED 18 /* the loop tries again */
+#define NETSDK_STREAM_REQUEST_SENT 19
+#define NETSDK_STREAM_REQUEST_FAILED 20 /* back to connect */
+#define NETSDK_STREAM_ACK_ACCEPTED 21
+#define NETSDK_STREAM_ACK_REFUSED 22    /* back to connect */
+#define NETSDK_STREAM_LOST 23           /* frame reading lost the connection; back to connect */
+
+/* Frame kinds given to NETSDK_StreamDataCallBack. */
+#define NETSDK_FRAME_LIVE 2
+#define NETSDK_FRAME_PLAYBACK 6
+
+/* Runs on the thread of the receive loop with message always NULL; a nonzero answer ends
+ * the loop. */
+typedef int (*NETSDK_StreamStatusCallBack)(int code, const char* message, void* user);
+
+/* Runs on the thread of the receive loop once per frame; block (valid only during the call)
+ * is a NETSDK_FRAME_INFO followed by the payload, length counts both. Answer 0 to read on at
+ * once, NETSDK_STREAM_RECONNECT to drop the connection and reconnect; any other answer makes
+ * the loop pause 10 ms before it reads on. */
+typedef int (*NETSDK_StreamDataCallBack)(NETSDK_STREAM* stream, int channel, int streamIndex,
+                                         int kind, const void* block, int length, void* user);
+#define NETSDK_STREAM_RECONNECT 24
 
 /* ---- Alarm records and callbacks --------------------------------------------------------- */
 
+/* Alarm event types. */
+#define NETSDK_ALARM_MOTION 512
+#define NETSDK_ALARM_HUMANOID 514
+#define NETSDK_ALARM_VIDEO_OCCLUSION 1026
+
+/* One 16-byte alarm message as the camera sent it (little-endian fields); packed, since the
+ * time is unaligned on the wire. Type 0 marks a keep-alive and is never delivered. */
+#pragma pack(push, 1)
+typedef struct NETSDK_ALARM_EVENT {
+    uint32_t type;
+    int64_t time; /* seconds since 1970 */
+    uint32_t reserved;
+} NETSDK_ALARM_EVENT;
+#pragma pack(pop)
+
+/* Runs on the notify thread once per alarm message; the answer is ignored. */
+typedef int (*NETSDK_NotifyCallBack)(const NETSDK_ALARM_EVENT* event, void* user);
+
 /* ---- Upgrade, intercom and OSD refresh ---------------------------------------------------- */
+
+/* Runs on the caller's thread after every progress message of NETSDK_UpgradeFirmware with
+ * the camera's percentage and address; a nonzero answer cancels the upgrade. */
+typedef int (*NETSDK_UpgradeCallBack)(int percent, const char* ip, void* user);
+
+/* A connected intercom or OSD-refresh channel; opaque to callers. */
+typedef struct NETSDK_SEND_CHANNEL NETSDK_SEND_CHANNEL;
+
+/* The OSD-refresh message is always this long. */
+#define NETSDK_OSD_REFRESH_SIZE 88
 
 /* ---- Process set-up and shared no-op exports --------------------------------------------- */
 
@@ -455,9 +730,53 @@ int NETSDK_SetStatusEvent(NETSDK_LOGIN_INFO* login, NETSDK_StatusEventCallBack c
 
 /* ---- Live stream and playback ------------------------------------------------------------ */
 
+/* A live session on the login's camera and stream port; no network traffic. NULL when login
+ * or channel is NULL. */
+NETSDK_STREAM* NETSDK_CreateRealPlay(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNEL* channel);
+/* A playback session for the recorded file that request names. */
+NETSDK_STREAM* NETSDK_CreatePlayback(NETSDK_LOGIN_INFO* login, const NETSDK_PLAYBACK_INFO* request);
+int NETSDK_SetRealStreamStatus(NETSDK_STREAM* stream, NETSDK_StreamStatusCallBack status,
+                               void* user);
+/* Starts delivery. runInCaller nonzero runs the receive loop on this thread until it ends
+ * (the status callback answers nonzero or another thread stops the session); otherwise the
+ * loop gets a thread of its own and the call returns at once. */
+int NETSDK_StartRealPlay(NETSDK_STREAM* stream, NETSDK_StreamDataCallBack data, void* user,
+                         int runInCaller);
+/* Runs a playback session's loop on this thread; both callbacks get user. */
+int NETSDK_StartPlayback(NETSDK_STREAM* stream, NETSDK_StreamDataCallBack data,
+                         NETSDK_StreamStatusCallBack status, void* user);
+int NETSDK_SetPauseRealPlay(NETSDK_STREAM* stream);
+int NETSDK_SetPlayRealPlay(NETSDK_STREAM* stream);
+/* Ends the loop and waits for it; no callback runs after it returned. */
+int NETSDK_StopRealPlay(NETSDK_STREAM* stream);
+/* Stops the session if it still runs, then frees it. */
+int NETSDK_DestoryRealPlay(NETSDK_STREAM* stream);
+int NETSDK_DestoryPlayback(NETSDK_STREAM* stream);
+
 /* ---- Alarm notification ------------------------------------------------------------------ */
 
+/* Opens the alarm channel to the login's camera (port 9267) and keeps it in the login until
+ * NETSDK_Logout; a second call replaces the first channel. -1 when the camera cannot be
+ * reached now. */
+int NETSDK_Notify(NETSDK_LOGIN_INFO* login, NETSDK_NotifyCallBack event, void* user);
+
 /* ---- Upgrade, intercom and OSD refresh exports ------------------------------------------- */
+
+/* Sends a firmware file to the camera's upgrade port (8001) and reports its progress; 0 once
+ * the camera reported 100 percent, -1 on failure, or the callback's nonzero answer. */
+int NETSDK_UpgradeFirmware(const char* ip, const char* filePath, NETSDK_UpgradeCallBack progress,
+                           void* user);
+
+/* Intercom (port 9265): open, send bytes as they are, close. Send gives the number of bytes
+ * sent, 0 when the camera took nothing within 2 seconds, or a negative error. */
+NETSDK_SEND_CHANNEL* NETSDK_IntercomCalled(const char* ip);
+int NETSDK_IntercomSend(NETSDK_SEND_CHANNEL* channel, const char* data, int length);
+int NETSDK_IntercomHungUp(NETSDK_SEND_CHANNEL* channel);
+
+/* OSD refresh (port 9266): as the intercom, but every message is NETSDK_OSD_REFRESH_SIZE bytes. */
+NETSDK_SEND_CHANNEL* NETSDK_OsdRefreshStart(const char* ip);
+int NETSDK_OsdRefreshSend(NETSDK_SEND_CHANNEL* channel, const char* data);
+int NETSDK_OsdRefreshStop(NETSDK_SEND_CHANNEL* channel);
 
 #ifdef __cplusplus
 }

@@ -5,6 +5,7 @@
 #include "command/http_operations.h"
 #include "log.h"
 #include "login_info.h"
+#include "notify/notify_channel.h"
 
 namespace {
 
@@ -60,6 +61,10 @@ int NETSDK_Logout(NETSDK_LOGIN_INFO* login) {
     if (login == nullptr) {
         SDK_LOG_NULL();
         return -1;
+    }
+    // The alarm channel ends first: its thread must not call back once logout returned.
+    if (login->notify != nullptr) {
+        CLIENT_NOTIFY_Destory(login->notify);
     }
     CORE_HTTP_Destory(login->http);
     delete login;

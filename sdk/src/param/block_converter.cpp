@@ -79,10 +79,20 @@ bool guardHolds(const Guard& guard, const uint8_t* host) {
     return !guard.active || readWord(host + guard.hostOffset) == guard.equals;
 }
 
-void replyField(const FieldRule& rule, const uint8_t* wire, uint8_t* host) {
+// A count word on its way from one layout to the other, held to 0..maximum.
+void copyCount(const FieldRule& rule, const uint8_t* from, uint8_t* to) {
+    const int32_t count = readWord(from);
+    const int32_t held = count < 0 ? 0 : (count > rule.constant ? rule.constant : count);
+    if (held != count) {
+        SDK_LOG_TEXT("A count lies outside its places; it was held to them.");
+    }
+    writeWord(to, held);
+}
+
+void replyField(const FieldRule& rule, uint32_t width, const uint8_t* wire, uint8_t* host) {
     switch (rule.kind) {
         case FieldKind::Bytes:
-            std::memcpy(host, wire, rule.width);
+            std::memcpy(host, wire, width);
             break;
         case FieldKind::Text:
             copyText(host, wire, rule.width);
@@ -96,15 +106,18 @@ void replyField(const FieldRule& rule, const uint8_t* wire, uint8_t* host) {
         case FieldKind::TimeSegment:
             convertTimeSegment(wire, host);
             break;
+        case FieldKind::CountWord:
+            copyCount(rule, wire, host);
+            break;
         case FieldKind::Constant:
             break;  // a request-only kind
     }
 }
 
-void requestField(const FieldRule& rule, const uint8_t* host, uint8_t* wire) {
+void requestField(const FieldRule& rule, uint32_t width, const uint8_t* host, uint8_t* wire) {
     switch (rule.kind) {
         case FieldKind::Bytes:
-            std::memcpy(wire, host, rule.width);
+            std::memcpy(wire, host, width);
             break;
         case FieldKind::Text:
             copyText(wire, host, rule.width);
@@ -112,37 +125,77 @@ void requestField(const FieldRule& rule, const uint8_t* host, uint8_t* wire) {
         case FieldKind::Constant:
             writeWord(wire, rule.constant);
             break;
+        case FieldKind::CountWord:
+            copyCount(rule, host, wire);
+            break;
         default:
             break;  // slots and lists are never sent; their values are Bytes rules
     }
 }
 
-}  // namespace
-
-void convertReply(const RuleSet& rules, const uint8_t* wire, uint8_t* host) {
-    for (size_t r = 0; r < rules.count; ++r) {
-        const FieldRule& rule = rules.rules[r];
-        if (!guardHolds(rule.guard, host)) {
-            continue;
-        }
-        for (uint32_t i = 0; i < rule.repeat; ++i) {
-            replyField(rule, wire + rule.wireOffset + i * rule.wireStride,
-                       host + rule.hostOffset + i * rule.hostStride);
-        }
+// How much of bound a limit's host word leaves in use; false when the word lies outside
+// 0..bound and the limit refuses such words.
+bool limitAllows(const Limit& limit, const uint8_t* hostGroup, uint32_t bound, uint32_t* inUse) {
+    *inUse = bound;
+    if (!limit.active) {
+        return true;
     }
+    const int32_t word = readWord(hostGroup + limit.hostOffset);
+    if (word >= 0 && static_cast<uint32_t>(word) <= bound) {
+        *inUse = static_cast<uint32_t>(word);
+        return true;
+    }
+    if (limit.beyond == Beyond::Refuse) {
+        SDK_LOG_TEXT("A count in the record lies outside its places; nothing was converted.");
+        return false;
+    }
+    SDK_LOG_TEXT("A count in the record lies outside its places; it was held to them.");
+    *inUse = word < 0 ? 0 : bound;
+    return true;
 }
 
-void convertRequest(const RuleSet& rules, const uint8_t* host, uint8_t* wire) {
+// Calls visit(rule, width in use, host field, wire offset) for every occurrence in use of
+// every rule whose guard holds; false as soon as a limit refuses.
+template <typename HostByte, typename Visit>
+bool walkRules(const RuleSet& rules, HostByte* host, Visit visit) {
     for (size_t r = 0; r < rules.count; ++r) {
         const FieldRule& rule = rules.rules[r];
-        if (!guardHolds(rule.guard, host)) {
-            continue;
-        }
-        for (uint32_t i = 0; i < rule.repeat; ++i) {
-            requestField(rule, host + rule.hostOffset + i * rule.hostStride,
-                         wire + rule.wireOffset + i * rule.wireStride);
+        for (uint32_t g = 0; g < rule.groups; ++g) {
+            HostByte* hostGroup = host + g * rule.groupHostStride;
+            if (!guardHolds(rule.guard, hostGroup)) {
+                continue;
+            }
+            uint32_t repeat = 0;
+            uint32_t width = 0;
+            if (!limitAllows(rule.occurrences, hostGroup, rule.repeat, &repeat) ||
+                !limitAllows(rule.widthInUse, hostGroup, rule.width, &width)) {
+                return false;
+            }
+            for (uint32_t i = 0; i < repeat; ++i) {
+                visit(rule, width, hostGroup + rule.hostOffset + i * rule.hostStride,
+                      g * rule.groupWireStride + rule.wireOffset + i * rule.wireStride);
+            }
         }
     }
+    return true;
+}
+
+}  // namespace
+
+bool convertReply(const RuleSet& rules, const uint8_t* wire, uint8_t* host) {
+    return walkRules(
+        rules, host,
+        [wire](const FieldRule& rule, uint32_t width, uint8_t* field, uint32_t wireOffset) {
+            replyField(rule, width, wire + wireOffset, field);
+        });
+}
+
+bool convertRequest(const RuleSet& rules, const uint8_t* host, uint8_t* wire) {
+    return walkRules(
+        rules, host,
+        [wire](const FieldRule& rule, uint32_t width, const uint8_t* field, uint32_t wireOffset) {
+            requestField(rule, width, field, wire + wireOffset);
+        });
 }
 
 }  // namespace netsdk::param

@@ -7,11 +7,13 @@
 
 namespace netsdk::param {
 
-// Fills host, which the caller zeroed, from the wire body by the reply rules.
-void convertReply(const RuleSet& rules, const uint8_t* wire, uint8_t* host);
+// Fills host, which the caller zeroed, from the wire body by the reply rules; false when a
+// count word of the record refuses the conversion (host is then partly filled).
+bool convertReply(const RuleSet& rules, const uint8_t* wire, uint8_t* host);
 
-// Fills wire, which the caller zeroed, from the host record by the request rules.
-void convertRequest(const RuleSet& rules, const uint8_t* host, uint8_t* wire);
+// Fills wire, which the caller zeroed, from the host record by the request rules; false
+// when a count word of the record refuses the conversion (wire must then not be sent).
+bool convertRequest(const RuleSet& rules, const uint8_t* host, uint8_t* wire);
 
 }  // namespace netsdk::param
 

@@ -125,7 +125,10 @@ int _ParseBinaryBoy(const NETSDK_CHANNEL* pair, const uint8_t* reply, int receiv
     }
     // Converted into scratch first, so the caller's record changes only on success.
     alignas(8) uint8_t scratch[netsdk::param::kLargestHostRecord] = {};
-    netsdk::param::convertReply(entry->rules->reply, reply + kBlockHeadBytes, scratch);
+    if (!netsdk::param::convertReply(entry->rules->reply, reply + kBlockHeadBytes, scratch)) {
+        SDK_LOG_RESULT(1);
+        return -1;
+    }
     std::memcpy(record, scratch, entry->hostSize);
     return 0;
 }
@@ -170,8 +173,12 @@ int _MakeBinaryBoy(const NETSDK_CHANNEL* pair, int id, const void* record, int r
     }
     std::memset(out, 0, kBlockHeadBytes + entry->wireSize);
     writeHead(out, *entry, channelField(pair));
-    netsdk::param::convertRequest(entry->rules->request, static_cast<const uint8_t*>(record),
-                                  out + kBlockHeadBytes);
+    if (!netsdk::param::convertRequest(entry->rules->request, static_cast<const uint8_t*>(record),
+                                       out + kBlockHeadBytes)) {
+        SDK_LOG_RESULT(1);
+        std::memset(out, 0, kBlockHeadBytes + entry->wireSize);
+        return -1;
+    }
     *length = kBlockHeadBytes + entry->wireSize;
     return 0;
 }

@@ -32,8 +32,6 @@ constexpr ParamEntry withReplyChannelChecked(ParamEntry entry) {
     return entry;
 }
 
-// Ids 25 to 30, 33 to 36, 39, 43 and 44 have their sizes here and get their conversion
-// tables with their records.
 constexpr ParamEntry kParams[] = {
     bodiless(NETSDK_PARAM_ID_FACTORY_RESET),
     bodiless(NETSDK_PARAM_ID_REBOOT),
@@ -43,27 +41,27 @@ constexpr ParamEntry kParams[] = {
     block(22, sizeof(NETSDK_PARAM_MAINTAIN), 168, 15, kGetSet, &kMaintainRules),
     block(23, sizeof(NETSDK_PARAM_ID23), 4464, 18, kGetOnly, &kId23Rules),
     block(24, sizeof(NETSDK_PARAM_ID24), 48, 19, kGetOnly, &kId24Rules),
-    block(25, 4552, 3564, 20, kGetSet, nullptr),
-    withGetChannelZero(block(26, 176, 172, 9, kGetSet, nullptr)),
-    withGetChannelZero(block(27, 12224, 11920, 10, kGetSet, nullptr)),
-    withGetChannelZero(block(28, sizeof(NETSDK_PARAM_ARMING), 4464, 11, kGetSet, nullptr)),
-    block(29, 4792, 4696, 13, kGetSet, nullptr),
-    block(30, 3264, 3184, 4, kGetSet, nullptr),
+    block(25, sizeof(NETSDK_PARAM_LIGHT), 3564, 20, kGetSet, &kLightRules),
+    withGetChannelZero(block(26, sizeof(NETSDK_PARAM_HUMANOID), 172, 9, kGetSet, &kHumanoidRules)),
+    withGetChannelZero(block(27, sizeof(NETSDK_PARAM_ROI), 11920, 10, kGetSet, &kRoiRules)),
+    withGetChannelZero(block(28, sizeof(NETSDK_PARAM_ARMING), 4464, 11, kGetSet, &kArmingRules)),
+    block(29, sizeof(NETSDK_PARAM_MOTION), 4696, 13, kGetSet, &kMotionRules),
+    block(30, sizeof(NETSDK_PARAM_PRIVACY_MASK), 3184, 4, kGetSet, &kPrivacyMaskRules),
     block(31, sizeof(NETSDK_PARAM_OSD), 5372, 5, kGetSet, &kOsdRules),
     withReplyChannelChecked(
         block(32, sizeof(NETSDK_PARAM_VIDEO_ENCODE), 1060, 3, kGetSet, &kVideoEncodeRules)),
-    block(33, 3600, 3016, 21, kGetSet, nullptr),
-    block(34, 920, 772, 1, kGetSet, nullptr),
-    block(35, 296, 164, 2, kGetSet, nullptr),
-    block(36, 296, 164, 23, kGetSet, nullptr),
+    block(33, sizeof(NETSDK_PARAM_VIDEO_CAPTURE), 3016, 21, kGetSet, &kVideoCaptureRules),
+    block(34, sizeof(NETSDK_PARAM_AUDIO_CAPTURE), 772, 1, kGetSet, &kAudioCaptureRules),
+    block(35, sizeof(NETSDK_PARAM_AUDIO_ENCODE), 164, 2, kGetSet, &kAudioCodecRules),
+    block(36, sizeof(NETSDK_PARAM_AUDIO_DECODE), 164, 23, kGetSet, &kAudioCodecRules),
     block(37, sizeof(NETSDK_PARAM_NETWORK), 3072, 6, kGetSet, &kNetworkRules),
     block(38, sizeof(NETSDK_PARAM_DNS), 24, 7, kGetSet, &kDnsRules),
-    block(39, 3304, 3304, 22, kGetSet, nullptr),
+    block(39, sizeof(NETSDK_PARAM_GB28181), 3304, 22, kGetSet, &kGb28181Rules),
     block(40, sizeof(NETSDK_PARAM_IP_ADAPTION), 20, 8, kGetSet, &kIpAdaptionRules),
     block(41, sizeof(NETSDK_PARAM_ALARM_LINKAGE), 64, 17, kGetSet, &kAlarmLinkageRules),
     block(42, sizeof(NETSDK_PARAM_USERS), 724, 14, kGetSet, &kUsersRules),
-    block(43, 16, 16, 24, kGetSet, nullptr),
-    block(44, 3664, 3576, 25, kGetSet, nullptr),
+    block(43, sizeof(NETSDK_PARAM_IRCUT), 16, 24, kGetSet, &kIrCutRules),
+    block(44, sizeof(NETSDK_PARAM_COVER_DETECT), 3576, 25, kGetSet, &kCoverDetectRules),
 };
 
 constexpr bool largestHostRecordHolds() {

@@ -22,4 +22,24 @@ extern const RecordRules kVideoEncodeRules;
 extern const RecordRules kOsdRules;
 extern const RecordRules kNetworkRules;
 
+// Fill light and IR cut.
+extern const RecordRules kLightRules;
+extern const RecordRules kIrCutRules;
+
+// Human, motion and cover detection.
+extern const RecordRules kHumanoidRules;
+extern const RecordRules kRoiRules;
+extern const RecordRules kArmingRules;
+extern const RecordRules kMotionRules;
+extern const RecordRules kCoverDetectRules;
+
+// GB/T 28181 registration and privacy masks.
+extern const RecordRules kGb28181Rules;
+extern const RecordRules kPrivacyMaskRules;
+
+// Image sensor and audio.
+extern const RecordRules kVideoCaptureRules;
+extern const RecordRules kAudioCaptureRules;
+extern const RecordRules kAudioCodecRules;
+
 }  // namespace netsdk::param

@@ -1,7 +1,7 @@
 """One camera's property blocks: factory contents, reads, merged writes and factory reset."""
 import threading
 
-from simcore.property_blocks import LAYOUTS
+from simcore.property_blocks_more import LAYOUTS
 
 
 class BlockStore:

@@ -22,6 +22,7 @@ import struct
 import threading
 import urllib.parse
 
+from simcore import ptz
 from simcore.block_store import BlockStore
 from simcore.product_tests import ProductTests
 from simcore.uploads import TARGETS as UPLOAD_TARGETS, UploadError, check_upload
@@ -241,6 +242,9 @@ def _product_test(camera, request):
     override = camera["faults"].get("http_status", {}).get(f"product:{command}")
     if override:
         return Reply(override, b"", "text/plain")
+    if ptz.handles(command):
+        status, body = ptz.answer(camera, command, request.body)
+        return Reply(status, body, "application/json")
     status, text = camera["product_tests"].answer(command, request.body)
     return Reply(status, text.encode("utf-8"), "application/json")
 

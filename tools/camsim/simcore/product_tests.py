@@ -1,5 +1,5 @@
-"""The JSON product-test commands of a camera: gets, sets and the camera's defaults, and the
-pan/tilt commands. Each camera keeps its own copy of the settings."""
+"""The JSON product-test commands of a camera: gets, sets and the camera's defaults (the
+pan/tilt commands are ptz.py's). Each camera keeps its own copy of the settings."""
 import copy
 import json
 import threading
@@ -24,15 +24,13 @@ SETTINGS_COMMANDS = {52: ("record", "get"), 53: ("record", "set"), 54: ("record"
                      57: ("schedule", "defaults"), 130: ("jt808", "get"),
                      131: ("jt808", "set"), 150: ("rtmp", "get"), 151: ("rtmp", "set"),
                      152: ("rtmp", "defaults")}
-PTZ_MOVE, PTZ_STOP, PTZ_RESET, PTZ_PRESET_LIST, PTZ_PRESET, PTZ_LENS = 80, 81, 82, 83, 84, 85
 
 
 class ProductTests:
     def __init__(self):
-        # Guards the settings and presets: each HTTP connection runs on its own thread.
+        # Guards the settings: each HTTP connection runs on its own thread.
         self._lock = threading.Lock()
         self._settings = copy.deepcopy(DEFAULTS)
-        self._presets = [1, 2]
 
     def answer(self, command, body):
         """(HTTP status, reply text) for one command with its request body (bytes)."""
@@ -43,8 +41,6 @@ class ProductTests:
                 return 200, json.dumps({"total": 30436, "free": 12001})
             if command == 120:
                 return 200, json.dumps({"capabilities": CAPABILITIES})
-            if PTZ_MOVE <= command <= PTZ_LENS:
-                return self._ptz(command, body)
         return 404, json.dumps({"code": -1})
 
     def _settings_command(self, name, kind, body):
@@ -60,24 +56,6 @@ class ProductTests:
             return 400, json.dumps({"code": -1})
         self._settings[name].update(values)
         return 200, json.dumps({"code": 0})
-
-    def _ptz(self, command, body):
-        if command == PTZ_PRESET_LIST:
-            return 200, json.dumps({"list": self._presets})
-        if command in (PTZ_MOVE, PTZ_PRESET, PTZ_LENS):
-            values = _json_object(body)
-            if values is None:
-                return 400, json.dumps({"code": -1})
-            if command == PTZ_PRESET:
-                self._change_presets(values)
-        return 200, json.dumps({"code": 0})
-
-    def _change_presets(self, values):
-        preset = values.get("preset")
-        if values.get("operate") == "set" and preset not in self._presets:
-            self._presets.append(preset)
-        elif values.get("operate") == "clear" and preset in self._presets:
-            self._presets.remove(preset)
 
 
 def _json_object(body):

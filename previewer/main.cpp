@@ -1,0 +1,34 @@
+// Quorlin: plays one camera's live stream with PTZ control.
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include "command_line.h"
+#include "main_window.h"
+#include "translations.h"
+#include "visualizer_unit.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("Korvel");
+    QCoreApplication::setApplicationName("Quorlin");
+    QCoreApplication::setApplicationVersion("2.0.0.3");
+
+    // Help, version and errors end the process here, before any translator: their texts
+    // stay in English.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QObject::tr("IPC Previewer with PTZ Control"));
+    command_line::addOptions(parser);
+    parser.process(app);
+
+    translations::install(app, translations::chosenLanguage());
+
+    MainWindow window;
+    const DeviceParams params = command_line::deviceParams(parser);
+    window.createVisualizerUnit()->open(params);
+    if (parser.isSet("fullscreen")) {
+        window.showFullScreen();
+    } else {
+        window.show();
+    }
+    return app.exec();
+}

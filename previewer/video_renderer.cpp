@@ -1,0 +1,230 @@
+#include "video_renderer.h"
+
+#include <QMutexLocker>
+#include <QOpenGLContext>
+#include <QOpenGLShaderProgram>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+// Repaint pace: at most 25 pictures a second reach the screen; faster ones overwrite
+// each other in the buffers.
+constexpr int kRepaintIntervalMs = 40;
+// Larger pictures than any camera sends are refused rather than copied.
+constexpr int kMaxPictureSide = 8192;
+constexpr int kMaxLineSize = 4 * kMaxPictureSide;
+
+constexpr int kPositionAttribute = 3;
+constexpr int kTextureAttribute = 4;
+
+// A triangle strip over the whole view; texture rows run top-down like the picture's.
+const GLfloat kPositions[] = {-1, -1, 1, -1, -1, 1, 1, 1};
+const GLfloat kTextureCoordinates[] = {0, 1, 1, 1, 0, 0, 1, 0};
+
+const char* const kFragmentShader =
+    " varying vec2 textureOut; uniform sampler2D tex_y; uniform sampler2D tex_u; uniform "
+    "sampler2D tex_v; void main(void) { vec3 yuv; vec3 rgb; yuv.x = texture2D(tex_y, "
+    "textureOut).r - 0.0625; yuv.y = texture2D(tex_u, textureOut).r - 0.5; yuv.z = "
+    "texture2D(tex_v, textureOut).r - 0.5; rgb = mat3(1.0, 1.0, 1.0, 0.0, -0.39465, 2.03211, "
+    "1.13983, -0.58060, 0.0) * yuv; gl_FragColor = vec4(rgb, 1.0); }";
+
+const char* const kVertexShader =
+    "attribute vec4 vertexIn; attribute vec2 textureIn; varying vec2 textureOut; uniform mat4 "
+    "mWorld;uniform mat4 mView;uniform mat4 mProj;void main(void) { gl_Position = vertexIn * "
+    "mWorld * mView  * mProj; textureOut = textureIn; }";
+
+const char* const kSamplerNames[3] = {"tex_y", "tex_u", "tex_v"};
+
+// Rows of plane index in a picture of the given height (chroma has half, rounded up).
+int planeRows(int index, int height) {
+    return index == 0 ? height : (height + 1) / 2;
+}
+int planeWidth(int index, int width) {
+    return index == 0 ? width : (width + 1) / 2;
+}
+
+bool hasPossibleSizes(const DecodedFrame& frame) {
+    if (frame.kind != SDR_FRAME_VIDEO || frame.width <= 0 || frame.height <= 0 ||
+        frame.width > kMaxPictureSide || frame.height > kMaxPictureSide) {
+        return false;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (frame.plane[i] == nullptr || frame.lineSize[i] < planeWidth(i, frame.width) ||
+            frame.lineSize[i] > kMaxLineSize) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+VideoRenderer::VideoRenderer(QWidget* parent) : QOpenGLWidget(parent) {
+    view_.lookAt(QVector3D(0, 0, 1), QVector3D(0, 0, 0), QVector3D(0, 1, 0));
+    repaintTimer_ = new QTimer(this);
+    connect(repaintTimer_, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
+    repaintTimer_->start(kRepaintIntervalMs);
+}
+
+VideoRenderer::~VideoRenderer() {
+    releaseGlResources();
+    clear();
+}
+
+bool VideoRenderer::setFrame(const DecodedFrame& frame) {
+    if (!hasPossibleSizes(frame)) {
+        return false;
+    }
+    QMutexLocker lock(&mutex_);
+    frameSize_ = QSize(frame.width, frame.height);
+    for (int i = 0; i < 3; ++i) {
+        // Each plane is sized from its own line size and rows, so no line size can make
+        // the copy read or write past a plane.
+        const int bytes = frame.lineSize[i] * planeRows(i, frame.height);
+        planes_[i].lineSize = frame.lineSize[i];
+        planes_[i].bytes.resize(bytes);
+        std::memcpy(planes_[i].bytes.data(), frame.plane[i], static_cast<size_t>(bytes));
+    }
+    return true;
+}
+
+void VideoRenderer::clear() {
+    QMutexLocker lock(&mutex_);
+    frameSize_ = QSize(0, 0);
+    for (Plane& plane : planes_) {
+        plane = Plane();
+    }
+}
+
+bool VideoRenderer::keepAspectRatio() const {
+    QMutexLocker lock(&mutex_);
+    return keepAspectRatio_;
+}
+
+void VideoRenderer::setKeepAspectRatio(bool on) {
+    {
+        QMutexLocker lock(&mutex_);
+        if (on == keepAspectRatio_) {
+            return;
+        }
+        keepAspectRatio_ = on;
+    }
+    // Every paint derives the projection from the widget's own size, so a repaint is all
+    // that a change needs, picture or not.
+    update();
+}
+
+QMatrix4x4 VideoRenderer::projectionFor(QSize widgetSize, QSize pictureSize, bool keepAspectRatio) {
+    float extentX = 2;
+    float extentY = 2;
+    if (keepAspectRatio && !pictureSize.isEmpty() && !widgetSize.isEmpty()) {
+        const float pictureRatio = float(pictureSize.width()) / pictureSize.height();
+        const float widgetRatio = float(widgetSize.width()) / widgetSize.height();
+        if (widgetRatio > pictureRatio) {
+            extentX = 2 * widgetRatio / pictureRatio;  // bars left and right
+        } else {
+            extentY = 2 * pictureRatio / widgetRatio;  // bars above and below
+        }
+    }
+    QMatrix4x4 projection;
+    projection.ortho(-extentX / 2, extentX / 2, -extentY / 2, extentY / 2, -1, 1);
+    return projection;
+}
+
+void VideoRenderer::initializeGL() {
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+            &VideoRenderer::onContextDestroyed, Qt::UniqueConnection);
+    initializeOpenGLFunctions();
+
+    delete program_;
+    program_ = new QOpenGLShaderProgram(this);
+    program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader);
+    program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader);
+    program_->bindAttributeLocation("vertexIn", kPositionAttribute);
+    program_->bindAttributeLocation("textureIn", kTextureAttribute);
+    if (!program_->link()) {
+        qWarning("Video shaders failed: %s", qPrintable(program_->log()));
+    }
+    program_->bind();
+    for (int i = 0; i < 3; ++i) {
+        samplerLocations_[i] = program_->uniformLocation(kSamplerNames[i]);
+    }
+    worldLocation_ = program_->uniformLocation("mWorld");
+    viewLocation_ = program_->uniformLocation("mView");
+    projectionLocation_ = program_->uniformLocation("mProj");
+
+    glVertexAttribPointer(kPositionAttribute, 2, GL_FLOAT, GL_FALSE, 0, kPositions);
+    glEnableVertexAttribArray(kPositionAttribute);
+    glVertexAttribPointer(kTextureAttribute, 2, GL_FLOAT, GL_FALSE, 0, kTextureCoordinates);
+    glEnableVertexAttribArray(kTextureAttribute);
+
+    glGenTextures(3, textures_);
+    for (GLuint texture : textures_) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    }
+}
+
+void VideoRenderer::paintGL() {
+    // Black first: after a stop, and in the bars beside a kept aspect ratio, nothing of an
+    // earlier picture may stay on screen.
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+
+    QMutexLocker lock(&mutex_);
+    if (frameSize_.isEmpty() || program_ == nullptr) {
+        return;
+    }
+    program_->bind();
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (int i = 0; i < 3; ++i) {
+        uploadPlane(i, planeWidth(i, frameSize_.width()), planeRows(i, frameSize_.height()));
+    }
+    // Qt uploads its own textures with the default unpack state.
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    const QMatrix4x4 projection = projectionFor(size(), frameSize_, keepAspectRatio_);
+    program_->setUniformValue(worldLocation_, world_);
+    program_->setUniformValue(viewLocation_, view_);
+    program_->setUniformValue(projectionLocation_, projection);
+    // The widget's own paint code may have changed the array state since initializeGL.
+    glVertexAttribPointer(kPositionAttribute, 2, GL_FLOAT, GL_FALSE, 0, kPositions);
+    glEnableVertexAttribArray(kPositionAttribute);
+    glVertexAttribPointer(kTextureAttribute, 2, GL_FLOAT, GL_FALSE, 0, kTextureCoordinates);
+    glEnableVertexAttribArray(kTextureAttribute);
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+}
+
+void VideoRenderer::uploadPlane(int index, int width, int rows) {
+    glActiveTexture(GL_TEXTURE0 + index);
+    glBindTexture(GL_TEXTURE_2D, textures_[index]);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, planes_[index].lineSize);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, width, rows, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                 planes_[index].bytes.constData());
+    program_->setUniformValue(samplerLocations_[index], index);
+}
+
+void VideoRenderer::onContextDestroyed() {
+    releaseGlResources();
+}
+
+void VideoRenderer::releaseGlResources() {
+    if (context() == nullptr) {
+        return;
+    }
+    makeCurrent();
+    if (textures_[0] != 0) {
+        glDeleteTextures(3, textures_);
+        std::fill(std::begin(textures_), std::end(textures_), 0);
+    }
+    delete program_;
+    program_ = nullptr;
+    doneCurrent();
+}

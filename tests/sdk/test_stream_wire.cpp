@@ -1,0 +1,369 @@
+// The stream's wire format without a network: request bytes, frame headers, parameter sets
+// and the frame reader fed from memory.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "stream/frame_reader.h"
+#include "stream/parameter_sets.h"
+#include "stream/stream_wire.h"
+
+using namespace netsdk::stream;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void appendBig(Bytes& bytes, uint64_t value, int width) {
+    for (int shift = (width - 1) * 8; shift >= 0; shift -= 8) {
+        bytes.push_back(static_cast<uint8_t>(value >> shift));
+    }
+}
+
+Bytes head(uint32_t length, uint16_t command, uint8_t byte12 = 0, uint8_t byte13 = 0,
+           const char* magic = "KTVQ") {
+    Bytes bytes(magic, magic + 4);
+    appendBig(bytes, length, 4);
+    appendBig(bytes, 0x0100, 2);
+    appendBig(bytes, command, 2);
+    bytes.push_back(byte12);
+    bytes.push_back(byte13);
+    bytes.resize(20, 0);
+    return bytes;
+}
+
+Bytes mediaHeader(uint8_t payloadType, bool key, uint64_t timestamp, uint32_t frameWord,
+                  uint32_t length, uint8_t first = '$') {
+    Bytes bytes{first, 0, payloadType, static_cast<uint8_t>(key ? 1 : 0)};
+    appendBig(bytes, timestamp, 8);
+    appendBig(bytes, frameWord, 4);
+    appendBig(bytes, length, 4);
+    return bytes;
+}
+
+Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+// A description whose bytes are 1..20, so every word shows where it came from.
+Bytes countingDescription() {
+    Bytes bytes(20);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<uint8_t>(i + 1);
+    }
+    return bytes;
+}
+
+// Plays the socket: hands out its bytes in order; past the end it reports a closed peer.
+struct MemoryConnection {
+    Bytes bytes;
+    size_t position = 0;
+
+    ExactReceive receiver() {
+        return [this](uint8_t* buffer, int n, int /*timeoutMs*/) {
+            if (position + static_cast<size_t>(n) > bytes.size()) {
+                position = bytes.size();
+                return 0;
+            }
+            std::memcpy(buffer, bytes.data() + position, static_cast<size_t>(n));
+            position += static_cast<size_t>(n);
+            return n;
+        };
+    }
+};
+
+// Records every delivery.
+struct Deliveries {
+    std::vector<NETSDK_FRAME_INFO> headers;
+    std::vector<Bytes> payloads;
+    std::vector<int> kinds;
+    int answer = 0;
+
+    Deliver deliver() {
+        return [this](int kind, const uint8_t* block, int length) {
+            NETSDK_FRAME_INFO header;
+            std::memcpy(&header, block, sizeof header);
+            headers.push_back(header);
+            payloads.emplace_back(block + sizeof header, block + length);
+            kinds.push_back(kind);
+            return answer;
+        };
+    }
+};
+
+struct ReaderBench {
+    Bytes description = countingDescription();
+    ParameterSets sets{};
+    std::vector<uint8_t> buffer = std::vector<uint8_t>(4096);
+    MemoryConnection connection;
+    Deliveries deliveries;
+
+    FrameTarget target() { return {buffer.data(), buffer.size(), description.data(), &sets}; }
+    FrameResult live() {
+        return readLiveFrame(connection.receiver(), target(), deliveries.deliver());
+    }
+    FrameResult playback() {
+        return readPlaybackFrame(connection.receiver(), target(), deliveries.deliver());
+    }
+};
+
+const Bytes kSps = {0, 0, 0, 1, 0x67, 0x42, 0x00, 0x1E, 0xAB};
+const Bytes kPps = {0, 0, 0, 1, 0x68, 0xCE, 0x38, 0x80};
+const Bytes kSei = {0, 0, 0, 1, 0x06, 0x05, 0x01, 0x80};
+const Bytes kIdr = {0, 0, 0, 1, 0x65, 0x88, 0x84, 0x00, 0x33};
+const Bytes kSlice = {0, 0, 0, 1, 0x41, 0x9A, 0x02};
+
+Bytes slot(const uint8_t* bytes, uint32_t length) {
+    return Bytes(bytes, bytes + length);
+}
+
+}  // namespace
+
+TEST(StreamRequest, LiveRequestCarriesTheLowBytesOfChannelAndStream) {
+    struct Case {
+        int32_t channel, stream;
+        uint8_t byte20, byte21;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0}, {0, 1, 0, 1}, {3, 2, 3, 2}, {255, 255, 255, 255}, {0x1234, -1, 0x34, 0xFF}};
+    for (const Case& c : cases) {
+        uint8_t request[kLiveRequestSize];
+        makeLiveRequest(c.channel, c.stream, request);
+        Bytes expected = head(120, 0);
+        expected.resize(120, 0);
+        expected[20] = c.byte20;
+        expected[21] = c.byte21;
+        EXPECT_EQ(Bytes(request, request + sizeof request), expected)
+            << "channel " << c.channel << " stream " << c.stream;
+    }
+}
+
+TEST(StreamRequest, PlaybackRequestCarriesTimesAndACutFileName) {
+    uint8_t request[kPlaybackRequestSize];
+    const std::string longName(80, 'f');
+    makePlaybackRequest(1, 0, 0x01020304, -2, longName.c_str(), request);
+    Bytes expected = head(192, 4, 1, 1);
+    expected.resize(192, 0);
+    expected[20] = 1;
+    const Bytes times = {0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF};
+    std::copy(times.begin(), times.end(), expected.begin() + 120);
+    std::fill(expected.begin() + 128, expected.begin() + 191, 'f');
+    EXPECT_EQ(Bytes(request, request + sizeof request), expected);
+}
+
+TEST(FrameHeader, CodecAndMediaWordsFollowThePayloadType) {
+    struct Case {
+        uint8_t payloadType;
+        bool key;
+        uint32_t codec;
+        uint32_t media[5];
+    };
+    const Case cases[] = {
+        {96, true, NETSDK_CODEC_H264, {1, 77, 0x090A0B0C, 0x0D0E0F10, 0x11121314}},
+        {97, false, NETSDK_CODEC_H265, {0, 77, 0x090A0B0C, 0x0D0E0F10, 0x11121314}},
+        {8, false, NETSDK_CODEC_G711A, {0x05060708, 4, 3, 0, 0}},
+        {0, false, NETSDK_CODEC_G711U, {0x05060708, 4, 3, 0, 0}},
+        {104, false, NETSDK_CODEC_AUDIO_104, {0, 0, 0, 0, 0}},
+    };
+    const Bytes description = countingDescription();
+    for (const Case& c : cases) {
+        const Bytes media = mediaHeader(c.payloadType, c.key, 0x0102030405060708ull, 77, 1234);
+        NETSDK_FRAME_INFO header{};
+        ASSERT_EQ(CORE_STREAM_MakeMediaHeader(description.data(), media.data(), &header), 0);
+        EXPECT_EQ(header.codec, c.codec) << int(c.payloadType);
+        EXPECT_EQ(header.timestamp, 0x0102030405060708ull);
+        EXPECT_EQ(header.timestamp2, 0x0102030405060708ull);
+        EXPECT_EQ(header.length, 1234u);
+        for (int word = 0; word < 5; ++word) {
+            EXPECT_EQ(header.media[word], c.media[word]) << int(c.payloadType) << " word " << word;
+        }
+    }
+}
+
+TEST(FrameHeader, UnknownPayloadTypeAndNullArgumentsAreRefused) {
+    const Bytes description(20, 0);
+    const Bytes media = mediaHeader(33, false, 0, 0, 0);
+    NETSDK_FRAME_INFO header{};
+    EXPECT_EQ(CORE_STREAM_MakeMediaHeader(description.data(), media.data(), &header), -1);
+    EXPECT_EQ(CORE_STREAM_MakeMediaHeader(nullptr, media.data(), &header), -1);
+    EXPECT_EQ(CORE_STREAM_MakeMediaHeader(description.data(), media.data(), nullptr), -1);
+}
+
+TEST(ParameterSets, H264SetsRunFromTheirStartCodeToTheNext) {
+    const Bytes frame = concat({kSps, kPps, kSei, kIdr});
+    ParameterSets sets{};
+    sets.vps.length = 5;  // left over from an H.265 stream: an H.264 key frame has none
+    ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H264, frame.data(), frame.size(), sets));
+    EXPECT_EQ(slot(sets.sps.bytes, sets.sps.length), kSps);
+    EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), kPps);
+    EXPECT_EQ(sets.vps.length, 0u);
+}
+
+TEST(ParameterSets, ThreeByteStartCodesAreKeptAsSent) {
+    const Bytes sps = {0, 0, 1, 0x67, 0x42};
+    const Bytes pps = {0, 0, 1, 0x68, 0xCE};
+    const Bytes frame = concat({sps, pps, {0, 0, 1, 0x65, 0x88}});
+    ParameterSets sets{};
+    ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H264, frame.data(), frame.size(), sets));
+    EXPECT_EQ(slot(sets.sps.bytes, sets.sps.length), sps);
+    EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);
+}
+
+TEST(ParameterSets, H265IdrOfBothTypesTakesVpsSpsAndPps) {
+    const Bytes vps = {0, 0, 0, 1, 0x40, 0x01, 0x0C};
+    const Bytes sps = {0, 0, 0, 1, 0x42, 0x01, 0x01, 0x60};
+    const Bytes pps = {0, 0, 0, 1, 0x44, 0x01, 0xC1};
+    for (const uint8_t idrType : {19, 20}) {
+        const Bytes idr = {0, 0, 0, 1, static_cast<uint8_t>(idrType << 1), 0x01, 0xAF};
+        const Bytes frame = concat({vps, sps, pps, idr});
+        ParameterSets sets{};
+        ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H265, frame.data(), frame.size(), sets))
+            << int(idrType);
+        EXPECT_EQ(slot(sets.vps.bytes, sets.vps.length), vps);
+        EXPECT_EQ(slot(sets.sps.bytes, sets.sps.length), sps);
+        EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);
+    }
+}
+
+TEST(ParameterSets, UnusableKeyFramesLeaveTheStoredSetsAlone) {
+    struct Case {
+        const char* what;
+        uint32_t codec;
+        Bytes frame;
+    };
+    const Case cases[] = {
+        {"no IDR", NETSDK_CODEC_H264, concat({kSps, kPps, kSlice})},
+        {"start code in the last bytes", NETSDK_CODEC_H264, concat({kSps, kPps, {0, 0, 1}})},
+        {"H.265 unit of another layer",
+         NETSDK_CODEC_H265,
+         {0, 0, 0, 1, 0x40, 0x09, 0, 0, 0, 1, 0x26, 0x01}},
+        {"audio codec", NETSDK_CODEC_G711A, concat({kSps, kIdr})},
+    };
+    for (const Case& c : cases) {
+        ParameterSets sets{};
+        sets.sps.length = 2;
+        sets.sps.bytes[0] = 0xAA;
+        EXPECT_FALSE(updateParameterSets(c.codec, c.frame.data(), c.frame.size(), sets)) << c.what;
+        EXPECT_EQ(sets.sps.length, 2u) << c.what;
+        EXPECT_EQ(sets.sps.bytes[0], 0xAA) << c.what;
+    }
+}
+
+TEST(ParameterSets, ASetLargerThanItsSlotIsNotStored) {
+    Bytes bigSps = kSps;
+    bigSps.resize(200, 0x55);  // 200 bytes, no start code inside
+    const Bytes frame = concat({bigSps, kPps, kIdr});
+    ParameterSets sets{};
+    sets.sps.length = 3;  // an older set must not pass for this frame's
+    ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H264, frame.data(), frame.size(), sets));
+    EXPECT_EQ(sets.sps.length, 0u);
+    EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), kPps);
+}
+
+TEST(FrameReader, LiveKeyFrameArrivesWithItsParameterSets) {
+    ReaderBench bench;
+    const Bytes payload = concat({kSps, kPps, kIdr});
+    bench.connection.bytes =
+        concat({head(40, 2), mediaHeader(96, true, 40, 9, payload.size()), payload, head(40, 2),
+                mediaHeader(96, false, 80, 10, kSlice.size()), kSlice});
+    ASSERT_EQ(bench.live().outcome, FrameOutcome::kDelivered);
+    ASSERT_EQ(bench.live().outcome, FrameOutcome::kDelivered);
+    ASSERT_EQ(bench.deliveries.payloads.size(), 2u);
+    EXPECT_EQ(bench.deliveries.payloads[0], payload);
+    EXPECT_EQ(bench.deliveries.kinds[0], NETSDK_FRAME_LIVE);
+    const NETSDK_FRAME_INFO& key = bench.deliveries.headers[0];
+    EXPECT_EQ(slot(key.sps, key.spsLength), kSps);
+    EXPECT_EQ(slot(key.pps, key.ppsLength), kPps);
+    EXPECT_EQ(key.media[0], 1u);
+    EXPECT_EQ(key.media[1], 9u);
+    const NETSDK_FRAME_INFO& plain = bench.deliveries.headers[1];
+    EXPECT_EQ(plain.spsLength, 0u);
+    EXPECT_EQ(plain.ppsLength, 0u);
+    EXPECT_EQ(bench.deliveries.payloads[1], kSlice);
+}
+
+TEST(FrameReader, BrokenFramesEndWithoutReadingOn) {
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        FrameOutcome outcome;
+        size_t bytesRead;  // how far the reader went
+    };
+    const Bytes media5 = mediaHeader(96, false, 0, 0, 5);
+    const Bytes payload5 = {1, 2, 3, 4, 5};
+    const Case cases[] = {
+        {"bad magic", concat({head(40, 2, 0, 0, "QVTK"), media5, payload5}),
+         FrameOutcome::kFormatError, 20},
+        {"bad length", concat({head(44, 2), media5, payload5}), FrameOutcome::kFormatError, 20},
+        {"no dollar", concat({head(40, 2), mediaHeader(96, false, 0, 0, 5, '#'), payload5}),
+         FrameOutcome::kFormatError, 40},
+        {"payload larger than the buffer",
+         concat({head(40, 2), mediaHeader(96, false, 0, 0, 4096 - 448 + 1), payload5}),
+         FrameOutcome::kFormatError, 40},
+        {"length near 2^31", concat({head(40, 2), mediaHeader(96, false, 0, 0, 0x7FFFFFF0)}),
+         FrameOutcome::kFormatError, 40},
+        {"length near 2^32", concat({head(40, 2), mediaHeader(96, false, 0, 0, 0xFFFFFF00)}),
+         FrameOutcome::kFormatError, 40},
+        {"closed in the head", {'K', 'T'}, FrameOutcome::kLost, 2},
+        {"closed in the payload", concat({head(40, 2), media5, {1, 2}}), FrameOutcome::kLost, 42},
+        {"command 3 head", concat({head(40, 3), head(40, 2), media5, payload5}),
+         FrameOutcome::kSkipped, 20},
+        {"unknown payload type", concat({head(40, 2), mediaHeader(50, false, 0, 0, 5), payload5}),
+         FrameOutcome::kSkipped, 45},
+    };
+    for (const Case& c : cases) {
+        ReaderBench bench;
+        bench.connection.bytes = c.bytes;
+        EXPECT_EQ(bench.live().outcome, c.outcome) << c.what;
+        EXPECT_EQ(bench.connection.position, c.bytesRead) << c.what;
+        EXPECT_TRUE(bench.deliveries.payloads.empty()) << c.what;
+    }
+}
+
+TEST(FrameReader, TheCallbacksAnswerBecomesTheResult) {
+    ReaderBench bench;
+    bench.deliveries.answer = 7;
+    bench.connection.bytes = concat({head(40, 2), mediaHeader(8, false, 0, 0, 3), {1, 2, 3}});
+    const FrameResult result = bench.live();
+    EXPECT_EQ(result.outcome, FrameOutcome::kDelivered);
+    EXPECT_EQ(result.answer, 7);
+}
+
+TEST(FrameReader, PlaybackFrameDropsItsExtraBlockAndUsesItsOwnDescription) {
+    ReaderBench bench;
+    Bytes ownDescription(20, 0);
+    ownDescription[11] = 0x2A;  // description word 8..11
+    const Bytes payload = {9, 8, 7};
+    bench.connection.bytes =
+        concat({head(80, 6, 1, 2), mediaHeader(96, false, 0, 0, payload.size()), ownDescription,
+                Bytes(20, 0xEE), payload});
+    ASSERT_EQ(bench.playback().outcome, FrameOutcome::kDelivered);
+    ASSERT_EQ(bench.deliveries.payloads.size(), 1u);
+    EXPECT_EQ(bench.deliveries.payloads[0], payload);
+    EXPECT_EQ(bench.deliveries.kinds[0], NETSDK_FRAME_PLAYBACK);
+    EXPECT_EQ(bench.deliveries.headers[0].media[2], 0x2Au);
+}
+
+TEST(FrameReader, PlaybackFramesOutOfStepAreRefused) {
+    struct Case {
+        const char* what;
+        Bytes head;
+    };
+    const Case cases[] = {
+        {"shorter than a playback frame", head(59, 6)},
+        {"extra block beyond the cap", head(60 + kMaxPlaybackExtra + 1, 6, 1, 2)},
+        {"extra block of almost 4 GiB", head(0xFFFFFFF0, 6, 1, 2)},
+    };
+    for (const Case& c : cases) {
+        ReaderBench bench;
+        bench.connection.bytes =
+            concat({c.head, mediaHeader(96, false, 0, 0, 1), Bytes(20, 0), Bytes(64, 0)});
+        EXPECT_EQ(bench.playback().outcome, FrameOutcome::kFormatError) << c.what;
+    }
+}

@@ -286,6 +286,21 @@ TEST_F(CameraTest, WritesThatCannotBeBuiltSendNothing) {
     EXPECT_EQ(requests().size(), 1u);  // the login's read only
 }
 
+// Only ids 20 to 44 have a block to read: any other id (the plain command paths among them)
+// is refused by the head writer, before a GET could reach the camera.
+TEST_F(CameraTest, ReadsOfIdsWithoutABlockSendNothing) {
+    startCameras({""});
+    LoginHandle handle{login()};
+    ASSERT_NE(handle.login, nullptr);
+    const NETSDK_CHANNEL pair{0, 1};
+    std::vector<uint8_t> record(16 * 1024, 0x5C);
+    for (int id : {0, 2, 3, 13, 15, 18, 19, 45}) {
+        EXPECT_EQ(NETSDK_GetParam(handle.login, &pair, id, record.data(), 4), -1) << id;
+    }
+    EXPECT_EQ(requests().size(), 1u);  // the login's read only
+    EXPECT_EQ(record, std::vector<uint8_t>(16 * 1024, 0x5C));
+}
+
 // ---- Commands ------------------------------------------------------------------------------
 
 struct CommandCase {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -329,6 +330,18 @@ TEST_F(CameraTest, RebootResetAndAlarmToneArePutsWithoutBody) {
         EXPECT_EQ(headerOf(sent, "Content-Length"), "0");
         EXPECT_EQ(headerOf(sent, "Authorization"), basic("admin", "pw"));
     }
+}
+
+// The tone counted from 1 must not overflow on its way into the query.
+TEST_F(CameraTest, LargestAlarmToneIsCountedOnWithoutOverflow) {
+    startCameras({""});
+    LoginHandle handle{login()};
+    ASSERT_NE(handle.login, nullptr);
+    const NETSDK_CHANNEL pair{0, 1};
+    const int32_t tone = INT32_MAX;
+    NETSDK_SetParam(handle.login, &pair, NETSDK_PARAM_ID_ALARM_TONE, &tone, sizeof tone);
+    EXPECT_EQ(requests().back().text("target"),
+              "/NetSDK/System/AlarmTone?Action=Play&Type=Type2147483648");
 }
 
 TEST_F(CameraTest, RefusedWriteFailsAtOnce) {

@@ -24,14 +24,17 @@
 #include <cstdio>
 
 #include "BoxItem.h"
+#include "BrushWidget.h"
 #include "DocumentCodec.h"
 #include "GraphicsView.h"
 #include "ImageFileFilter.h"
 #include "LabelGrid.h"
+#include "PenWidget.h"
 #include "Placeholder.h"
 #include "QRCodeItem.h"
 #include "Settings.h"
 #include "TextItem.h"
+#include "TransformWidget.h"
 
 namespace {
 const int kStatusTimeoutMs = 10000;
@@ -51,6 +54,8 @@ QString documentsLocation() {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // The resources live in the static library: the linker keeps them only when asked for.
+    Q_INIT_RESOURCE(labeler);
     createForm();
     labelPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     createScene();
@@ -58,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     viewShowGrid(Settings::instance().showGrid());
     createActions();
     createMenusAndToolBars();
+    createDockWidgets();
     createConnections();
     Settings::instance().restoreWindow(this);
     statusBar()->showMessage(tr("Ready", "main"));
@@ -100,6 +106,7 @@ QList<QGraphicsItem*> MainWindow::labelItems(Qt::SortOrder order) const {
 }
 
 void MainWindow::clear() {
+    // Clearing the scene deletes the grid with the items; a new one is built for the page.
     delete gridGroup;
     gridGroup = nullptr;
     labelScene->clear();
@@ -108,8 +115,21 @@ void MainWindow::clear() {
     graphicsView->zoomOut();
 }
 
+// The docks talk to every item that has their property; the items act only while selected, so
+// a dock edit reaches exactly the selected items.
 void MainWindow::connectItem(QObject* item) {
     connect(item, SIGNAL(dirty()), this, SLOT(setDirty()));
+    const QMetaObject* meta = item->metaObject();
+    if (meta->indexOfProperty("brush") >= 0) {
+        connect(brushWidget, SIGNAL(brushChanged(QBrush)), item, SLOT(setBrush(QBrush)));
+    }
+    if (meta->indexOfProperty("pen") >= 0) {
+        connect(penWidget, SIGNAL(penChanged(QPen)), item, SLOT(setPen(QPen)));
+    }
+    if (meta->indexOfProperty("angle") >= 0) {
+        connect(transformWidget, SIGNAL(angleChanged(double)), item, SLOT(setAngle(double)));
+        connect(transformWidget, SIGNAL(shearChanged(int, int)), item, SLOT(setShear(int, int)));
+    }
 }
 
 bool MainWindow::confirmSaveChanges() {
@@ -395,15 +415,6 @@ void MainWindow::fileExport() {
     }
 }
 
-void MainWindow::viewShowGrid(bool on) {
-    gridShown = on;
-    if (!gridGroup) {
-        gridGroup = LabelGrid::build(labelScene->sceneRect());
-        labelScene->addItem(gridGroup);
-    }
-    gridGroup->setVisible(on);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!confirmSaveChanges()) {
         event->ignore();
@@ -414,19 +425,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         saveSettings();
     }
     event->accept();
-}
-
-void MainWindow::updateUi() {
-    fileSaveAction->setEnabled(isWindowModified());
-    const bool hasItems = !labelItems().isEmpty();
-    for (QAction* action : {fileSaveAsAction.data(), fileExportAction.data(),
-                            filePrintAction.data(), filePrintPreviewAction.data()}) {
-        action->setEnabled(hasItems);
-    }
-}
-
-void MainWindow::selectionChanged() {
-    updateUi();
 }
 
 void MainWindow::createForm() {
@@ -448,56 +446,6 @@ void MainWindow::createScene() {
     graphicsView = new GraphicsView(labelScene, this);
     graphicsView->setObjectName("graphicsView");
     setCentralWidget(graphicsView);
-}
-
-void MainWindow::createActions() {
-    fileNewAction = createAction("fileNewAction", tr("New"));
-    fileNewAction->setShortcuts(QKeySequence::New);
-    fileOpenAction = createAction("fileOpenAction", tr("Open..."));
-    fileOpenAction->setShortcuts(QKeySequence::Open);
-    fileSaveAction = createAction("fileSaveAction", tr("Save"));
-    fileSaveAction->setShortcuts(QKeySequence::Save);
-    fileSaveAsAction = createAction("fileSaveAsAction", tr("Save As..."));
-    fileSaveAsAction->setShortcuts(QKeySequence::SaveAs);
-    fileExportAction = createAction("fileExportAction", tr("Export..."));
-    filePrintAction = createAction("filePrintAction", tr("Print"));
-    fileQuitAction = createAction("fileQuitAction", tr("Quit"));
-    fileQuitAction->setShortcuts(QKeySequence::Quit);
-    filePrintPreviewAction = createAction("filePrintPreviewAction", tr("Print Preview..."));
-}
-
-void MainWindow::createMenusAndToolBars() {
-    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
-    fileMenu->setObjectName("fileMenu");
-    fileMenu->addActions(
-        {fileNewAction, fileOpenAction, fileSaveAction, fileSaveAsAction, fileExportAction});
-    fileMenu->addSeparator();
-    fileMenu->addActions({filePrintAction, filePrintPreviewAction});
-    fileMenu->addSeparator();
-    fileMenu->addAction(fileQuitAction);
-    QToolBar* fileToolBar = addToolBar(tr("File"));
-    fileToolBar->setObjectName("fileToolBar");
-    fileToolBar->addActions({fileNewAction, fileOpenAction, fileSaveAction, fileExportAction});
-    fileToolBar->addSeparator();
-    fileToolBar->addActions({filePrintAction, filePrintPreviewAction});
-}
-
-void MainWindow::createConnections() {
-    connect(fileNewAction, &QAction::triggered, this, &MainWindow::fileNew);
-    connect(fileOpenAction, &QAction::triggered, this, &MainWindow::fileOpen);
-    connect(fileSaveAction, &QAction::triggered, this, &MainWindow::fileSave);
-    connect(fileSaveAsAction, &QAction::triggered, this, &MainWindow::fileSaveAs);
-    connect(fileExportAction, &QAction::triggered, this, &MainWindow::fileExport);
-    connect(filePrintAction, &QAction::triggered, this, &MainWindow::filePrint);
-    connect(fileQuitAction, &QAction::triggered, this, &MainWindow::close);
-    connect(filePrintPreviewAction, &QAction::triggered, this, &MainWindow::printPreview);
-    connect(labelScene, &QGraphicsScene::selectionChanged, this, &MainWindow::selectionChanged);
-}
-
-QAction* MainWindow::createAction(const QString& objectName, const QString& text) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(objectName);
-    return action;
 }
 
 bool MainWindow::writeDocument(const QString& path) {

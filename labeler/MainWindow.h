@@ -11,16 +11,24 @@
 #include "GraphicsView.h"
 #include "ItemRecords.h"
 
+class BrushWidget;
+class PenWidget;
 class Placeholder;
+class QAbstractAnimation;
 class QAction;
 class QGraphicsItem;
 class QGraphicsItemGroup;
+class QMenu;
+class QMimeData;
 class QPainter;
+class QParallelAnimationGroup;
 class QPrinter;
+class QToolBar;
+class TransformWidget;
 
 // The designer's window: one label document on a scene that is printed on the default printer
-// at the label's size. The construction steps createActions, createMenusAndToolBars and
-// createConnections are where the edit commands and property docks attach.
+// at the label's size, with the edit commands, the page grid and the property docks of the
+// selected items.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -61,6 +69,11 @@ public:
     // Puts the records of the given items on the clipboard, bottom first.
     void copySelectedItems(const QList<QGraphicsItem*>& items);
 
+    // Which of the docks' properties the selected items have between them.
+    void getSelectionProperties(bool& hasTransform, bool& hasBrush, bool& hasPen) const;
+    // The alignment still gliding items into place, if any; it deletes itself when it ends.
+    QAbstractAnimation* alignmentAnimation() const;
+
     // Draws the label with placeholders filled, without grid or selection, onto the painter's
     // whole device; the document, its modified mark and the selection are as before afterwards.
     void renderScene(QPainter* painter);
@@ -90,17 +103,37 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    // Enables the actions and docks for the document, the selection and the clipboard.
     void updateUi();
+    // Shows the one selected item's properties in the docks.
     void selectionChanged();
+    void editSelectedItem();
+    void editAddItem();
+    void editCopy();
+    void editCut();
+    void editPaste();
+    void editAlign();
+    void editClearTransforms();
+    void printSetPageSize();
 
 private:
     void createForm();
     void createScene();
     void createActions();
     void createMenusAndToolBars();
+    void createDockWidgets();
     void createConnections();
 
-    QAction* createAction(const QString& objectName, const QString& text);
+    static void populateMenuAndToolBar(QMenu* menu, QToolBar* toolBar,
+                                       const QList<QAction*>& actions);
+    QToolBar* createToolBar(const QString& objectName, const QString& title);
+    QMenu* createMenu(const QString& objectName, const QString& title);
+    // Where the next added item goes: under the cursor when it rests on the canvas, a little
+    // further each time the same point is handed out again.
+    QPoint newItemPosition();
+    void animateAlignment(const QList<QGraphicsItem*>& items, const QList<QPointF>& positions);
+    void pasteLabelItems(const QByteArray& records);
+    void pasteText(const QMimeData* mime);
     bool writeDocument(const QString& path);
     QVector<ItemRecord> itemRecords(const QList<QGraphicsItem*>& items) const;
     QGraphicsItem* createItem(const ItemRecord& record);
@@ -130,4 +163,33 @@ private:
     QPointer<QAction> filePrintAction;
     QPointer<QAction> fileQuitAction;
     QPointer<QAction> filePrintPreviewAction;
+    QPointer<QAction> filePageSizeAction;
+    QPointer<QAction> editSelectedItemAction;
+    QPointer<QAction> editAddTextAction;
+    QPointer<QAction> editAddBoxAction;
+    QPointer<QAction> editAddQRCodeAction;
+    QPointer<QAction> editCopyAction;
+    QPointer<QAction> editCutAction;
+    QPointer<QAction> editPasteAction;
+    QPointer<QAction> editAlignmentAction;
+    QPointer<QAction> editAlignLeftAction;
+    QPointer<QAction> editAlignRightAction;
+    QPointer<QAction> editAlignTopAction;
+    QPointer<QAction> editAlignBottomAction;
+    QPointer<QAction> editClearTransformsAction;
+    QPointer<QAction> viewZoomInAction;
+    QPointer<QAction> viewZoomOutAction;
+    QPointer<QAction> viewZoomFitAction;
+    QPointer<QAction> viewShowGridAction;
+
+    QPointer<TransformWidget> transformWidget;
+    QPointer<BrushWidget> brushWidget;
+    QPointer<PenWidget> penWidget;
+
+    // The last point handed out for a new item, and the step added when it is asked for again.
+    QPoint previousPoint;
+    int addOffset = 5;
+    // How far the next paste of label items is moved on both axes; Copy starts it again.
+    int pasteOffset = 5;
+    QPointer<QParallelAnimationGroup> runningAlignment;
 };

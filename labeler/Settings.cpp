@@ -56,7 +56,14 @@ void Settings::setMostRecentFile(const QString& path) {
 
 QSizeF Settings::pageSizeMM() const {
     const QSizeF size = store->value(kPageSizeKey, kDefaultPageSizeMM).toSizeF();
-    return size.isValid() && !size.isEmpty() ? size : kDefaultPageSizeMM;
+    return isValidPageSizeMM(size) ? size : kDefaultPageSizeMM;
+}
+
+bool Settings::isValidPageSizeMM(const QSizeF& size) {
+    const auto validSide = [](double side) {
+        return side >= kMinPageSideMM && side <= kMaxPageSideMM;  // false for NaN too
+    };
+    return validSide(size.width()) && validSide(size.height());
 }
 
 void Settings::setPageSizeMM(const QSizeF& size) {

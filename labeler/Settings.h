@@ -36,6 +36,12 @@ public:
     static constexpr int kMinPrintDPI = 72;
     static constexpr int kMaxPrintDPI = 4000;
 
+    // Pages the printer and the editor can take: each side from 1 mm (a page rounds to whole
+    // points) up to 500 mm, well beyond any label stock.
+    static constexpr double kMinPageSideMM = 1.0;
+    static constexpr double kMaxPageSideMM = 500.0;
+    static bool isValidPageSizeMM(const QSizeF& size);
+
 private:
     Settings();
     // Opened once the application identity is set, so it lives under the designer's names.

@@ -1,7 +1,8 @@
 """camsim's multicast side: the message format and the broken answers its fault knobs send."""
+import threading
 import unittest
 
-from simcore.search import make_message, malformed_ack, parse_message
+from simcore.search import SearchService, make_message, malformed_ack, parse_message
 
 HEAD = [("Objective", "ZRclient"), ("Cseq", "3"), ("Action", "SEARCH_ACK"), ("DeviceID", "C1")]
 BODY = b'{"Model": 1}'
@@ -36,6 +37,32 @@ class MalformedAnswers(unittest.TestCase):
     def test_bad_json_keeps_a_correct_size(self):
         _, body = parse_message(malformed_ack("bad_json", HEAD, BODY))
         self.assertEqual(body, b'{"Model": ')
+
+
+class SetnetBodies(unittest.TestCase):
+    """A SETNET body that does not hold an interface object is refused with a Status, never
+    with an exception that would end the search service's thread."""
+
+    def setUp(self):
+        self.service = SearchService.__new__(SearchService)  # no socket: only the body logic
+        self.service.simulator = type("Stub", (), {"lock": threading.Lock()})()
+        self.camera = {"ip": "10.0.0.5", "faults": {},
+                       "nics": [{"ip": "10.0.0.5", "mask": "255.0.0.0", "gateway": "10.0.0.1"}]}
+
+    def test_refuses_bodies_without_an_interface_object(self):
+        for body in (b"not json", b"[]", b'{"NetWork": 1}', b'{"NetWork": {"NIC": []}}',
+                     b'{"NetWork": {"NIC": ["x"]}}', b'{"NetWork": {"NIC": "abc"}}',
+                     b'{"NetWork": {"NIC": [[1]]}}'):
+            with self.subTest(body=body):
+                self.assertEqual(self.service.apply_setnet(self.camera, body)["Status"], -1)
+                self.assertEqual(self.camera["ip"], "10.0.0.5")
+
+    def test_takes_the_first_interface(self):
+        answer = self.service.apply_setnet(
+            self.camera, b'{"NetWork": {"NIC": [{"IP": "10.0.0.9", "AllNetConnect": false}]}}')
+        self.assertEqual(answer["Status"], 0)
+        self.assertEqual(self.camera["ip"], "10.0.0.9")
+        self.assertIs(self.camera["nics"][0]["all_net_connect"], False)
 
 
 if __name__ == "__main__":

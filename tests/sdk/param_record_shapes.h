@@ -116,6 +116,16 @@ inline void putWord(uint8_t* at, int32_t value) {
     std::memcpy(at, &value, 4);
 }
 
+// Every byte nonzero and neighbouring words distinct, so a field read from the wrong
+// offset, or a text cut at the wrong place, shows.
+inline std::vector<uint8_t> pattern(size_t size, int seed) {
+    std::vector<uint8_t> bytes(size);
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<uint8_t>((i + seed) % 251 + 1);
+    }
+    return bytes;
+}
+
 // ---- The records -------------------------------------------------------------------------------
 
 constexpr int32_t kMotionColumns = 22;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -286,6 +287,21 @@ TEST_F(CameraTest, WritesThatCannotBeBuiltSendNothing) {
     EXPECT_EQ(requests().size(), 1u);  // the login's read only
 }
 
+// Only ids 20 to 44 have a block to read: any other id (the plain command paths among them)
+// is refused by the head writer, before a GET could reach the camera.
+TEST_F(CameraTest, ReadsOfIdsWithoutABlockSendNothing) {
+    startCameras({""});
+    LoginHandle handle{login()};
+    ASSERT_NE(handle.login, nullptr);
+    const NETSDK_CHANNEL pair{0, 1};
+    std::vector<uint8_t> record(16 * 1024, 0x5C);
+    for (int id : {0, 2, 3, 13, 15, 18, 19, 45}) {
+        EXPECT_EQ(NETSDK_GetParam(handle.login, &pair, id, record.data(), 4), -1) << id;
+    }
+    EXPECT_EQ(requests().size(), 1u);  // the login's read only
+    EXPECT_EQ(record, std::vector<uint8_t>(16 * 1024, 0x5C));
+}
+
 // ---- Commands ------------------------------------------------------------------------------
 
 struct CommandCase {
@@ -314,6 +330,18 @@ TEST_F(CameraTest, RebootResetAndAlarmToneArePutsWithoutBody) {
         EXPECT_EQ(headerOf(sent, "Content-Length"), "0");
         EXPECT_EQ(headerOf(sent, "Authorization"), basic("admin", "pw"));
     }
+}
+
+// The tone counted from 1 must not overflow on its way into the query.
+TEST_F(CameraTest, LargestAlarmToneIsCountedOnWithoutOverflow) {
+    startCameras({""});
+    LoginHandle handle{login()};
+    ASSERT_NE(handle.login, nullptr);
+    const NETSDK_CHANNEL pair{0, 1};
+    const int32_t tone = INT32_MAX;
+    NETSDK_SetParam(handle.login, &pair, NETSDK_PARAM_ID_ALARM_TONE, &tone, sizeof tone);
+    EXPECT_EQ(requests().back().text("target"),
+              "/NetSDK/System/AlarmTone?Action=Play&Type=Type2147483648");
 }
 
 TEST_F(CameraTest, RefusedWriteFailsAtOnce) {

@@ -137,6 +137,9 @@ TEST(IpJsonSearchDevice, LeavesDefaultsForAbsentOrMistypedKeys) {
     EXPECT_EQ(d.httpPort, 80);
     EXPECT_STREQ(d.user, "admin");
     EXPECT_EQ(d.model, 0);
+    // An object in place of the interface array is not a list of interfaces.
+    ASSERT_EQ(parseDevice(R"({"NetWork": {"NIC": {"first": {"Name": "eth0"}}}})", &d), 0);
+    EXPECT_STREQ(d.nic[0].name, "");
 }
 
 TEST(IpJsonSearchDevice, RefusesWhatIsNotAJsonObject) {

@@ -10,6 +10,7 @@
 #include "netsdk.h"
 #include "param/block_converter.h"
 #include "param/param_block.h"
+#include "param_record_shapes.h"
 
 namespace {
 
@@ -25,15 +26,7 @@ void putWord(uint8_t* at, int32_t value) {
     std::memcpy(at, &value, 4);
 }
 
-// Every byte nonzero and neighbouring words distinct, so a field read from the wrong
-// offset, or a text cut at the wrong place, shows.
-Bytes pattern(size_t size, int seed) {
-    Bytes bytes(size);
-    for (size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<uint8_t>((i + seed) % 251 + 1);
-    }
-    return bytes;
-}
+using shapes::pattern;
 
 Bytes head(uint32_t length, uint16_t channel, uint16_t command) {
     return {'K',

@@ -18,6 +18,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using shapes::Field;
 using shapes::Kind;
+using shapes::pattern;
 using shapes::RecordShape;
 using shapes::Slot;
 
@@ -25,16 +26,6 @@ int32_t wordAt(const uint8_t* at) {
     int32_t value;
     std::memcpy(&value, at, 4);
     return value;
-}
-
-// Every byte nonzero and neighbouring words distinct, so a field read from the wrong offset
-// shows.
-Bytes pattern(size_t size, int seed) {
-    Bytes bytes(size);
-    for (size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<uint8_t>((i + seed) % 251 + 1);
-    }
-    return bytes;
 }
 
 Bytes withHead(const RecordShape& shape, const Bytes& body, uint16_t channel = 1) {

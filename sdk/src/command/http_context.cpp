@@ -21,8 +21,10 @@ int defaultCapacity() {
     return kBufferCapacity;
 }
 
-int addContentData(const NETSDK_CHANNEL* pair, int id, int kind, uint8_t* out, int outSize) {
-    return kind == COMMAND_KIND_BLOCK ? _MakeHeadBinary(pair, id, out, outSize) : 0;
+// A read always sends a block head: the head writer refuses every id without a block (the
+// plain command paths among them), so such a read fails before anything is sent.
+int addContentData(const NETSDK_CHANNEL* pair, int id, int, uint8_t* out, int outSize) {
+    return _MakeHeadBinary(pair, id, out, outSize);
 }
 
 int parseReadHttpData(const NETSDK_CHANNEL* pair, int id, int, const uint8_t* reply, int length,

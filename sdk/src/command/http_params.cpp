@@ -96,7 +96,8 @@ int CORE_HTTP_SetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int 
         int32_t tone = 0;
         std::memcpy(&tone, record, sizeof tone);
         char query[64];
-        std::snprintf(query, sizeof query, "?Action=Play&Type=Type%02d", tone + 1);
+        std::snprintf(query, sizeof query, "?Action=Play&Type=Type%02lld",
+                      static_cast<long long>(tone) + 1);
         const size_t used = std::strlen(path);
         std::snprintf(path + used, sizeof path - used, "%s", query);
     }

@@ -104,7 +104,8 @@ void _parseNetwork(const cJSON* network, NETSDK_SEARCH_DEVICE_INFO* device) {
     _copyString(network, "DNS1", device->dns1);
     _copyString(network, "DNS2", device->dns2);
     const cJSON* nics = cJSON_GetObjectItemCaseSensitive(network, "NIC");
-    const int used = std::min(cJSON_GetArraySize(nics), 2);
+    // cJSON counts an object's members as array entries too: only a real array is taken.
+    const int used = cJSON_IsArray(nics) ? std::min(cJSON_GetArraySize(nics), 2) : 0;
     for (int i = 0; i < used; ++i) {
         const cJSON* nic = cJSON_GetArrayItem(nics, i);
         if (cJSON_IsObject(nic)) {

@@ -119,9 +119,9 @@ int connectOne(const addrinfo& address, int timeoutMs) {
     if (socket < 0) {
         return -1;
     }
-    int pending = 0;
-    if (setNonBlocking(socket, true) &&
-        ::connect(socket, address.ai_addr, address.ai_addrlen) != 0) {
+    // A socket left blocking would make the connect ignore the time-out.
+    int pending = setNonBlocking(socket, true) ? 0 : errno;
+    if (pending == 0 && ::connect(socket, address.ai_addr, address.ai_addrlen) != 0) {
         pending = errno;
         if (pending == EINPROGRESS || pending == EINTR) {
             const int ready = waitUntil(socket, POLLOUT, Deadline(timeoutMs));

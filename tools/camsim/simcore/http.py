@@ -18,14 +18,14 @@ Fault knobs in camera["faults"]:
   http_delay            seconds to wait before every answer (a slow camera, for benchmarks)
 """
 import base64
-import socket
+import functools
 import struct
-import threading
 import urllib.parse
 
 from simcore import ptz
 from simcore.block_store import BlockStore
 from simcore.product_tests import ProductTests
+from simcore.tcp_service import hold_until_closed, listen
 from simcore.uploads import TARGETS as UPLOAD_TARGETS, UploadError, check_upload
 
 MAX_HEAD_BYTES = 64 * 1024
@@ -43,26 +43,7 @@ def start(simulator):
         camera["blocks"] = BlockStore(camera)
         camera["product_tests"] = ProductTests()
         camera["uploads"] = []
-        listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-        listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-        listener.bind((camera["ip"], camera["http_port"]))
-        listener.listen(128)
-        listener.settimeout(0.2)
-        threading.Thread(target=_accept_loop, args=(simulator, camera, listener),
-                         daemon=True).start()
-
-
-def _accept_loop(simulator, camera, listener):
-    with listener:
-        while not simulator.stopping.is_set():
-            try:
-                connection, _ = listener.accept()
-            except socket.timeout:
-                continue
-            except OSError:
-                return
-            threading.Thread(target=_serve, args=(simulator, camera, connection),
-                             daemon=True).start()
+        listen(simulator, camera, camera["http_port"], functools.partial(_serve, simulator))
 
 
 class Request:
@@ -86,27 +67,23 @@ class Reply:
         self.extra_headers = []
 
 
-def _serve(simulator, camera, connection):
-    with connection:
-        connection.settimeout(CONNECTION_TIMEOUT)
-        try:
-            request = _read_request(connection)
-        except (OSError, ValueError):
-            return
-        simulator.journal.record(camera["id"], "http", method=request.method,
-                                 target=request.target, headers=request.headers,
-                                 body=request.body, body_hex=request.body.hex())
-        faults = camera["faults"]
-        if faults.get("http_silent"):
-            _wait_for_close(simulator, connection)
-            return
-        reply = _answer(camera, request)
-        if simulator.stopping.wait(float(faults.get("http_delay", 0))):
-            return
-        try:
-            connection.sendall(_reply_bytes(reply, faults))
-        except OSError:
-            pass
+def _serve(simulator, connection, camera):
+    connection.settimeout(CONNECTION_TIMEOUT)
+    try:
+        request = _read_request(connection)
+    except ValueError:
+        return
+    simulator.journal.record(camera["id"], "http", method=request.method,
+                             target=request.target, headers=request.headers,
+                             body=request.body, body_hex=request.body.hex())
+    faults = camera["faults"]
+    if faults.get("http_silent"):
+        hold_until_closed(connection, simulator)
+        return
+    reply = _answer(camera, request)
+    if simulator.stopping.wait(float(faults.get("http_delay", 0))):
+        return
+    connection.sendall(_reply_bytes(reply, faults))
 
 
 def _read_request(connection):
@@ -136,18 +113,6 @@ def _read_request(connection):
         body += piece
     request.body = body[:length]
     return request
-
-
-def _wait_for_close(simulator, connection):
-    connection.settimeout(0.2)
-    while not simulator.stopping.is_set():
-        try:
-            if not connection.recv(4096):
-                return
-        except socket.timeout:
-            continue
-        except OSError:
-            return
 
 
 def _authorised(camera, request):

@@ -229,6 +229,8 @@ class SearchService:
         try:
             nic = json.loads(body)["NetWork"]["NIC"][0]
         except (ValueError, KeyError, IndexError, TypeError):
+            nic = None
+        if not isinstance(nic, dict):
             return {"Status": -1, "StatusContext": "malformed SETNET body"}
         with self.simulator.lock:
             record = camera["nics"][0]

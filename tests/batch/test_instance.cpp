@@ -57,7 +57,9 @@ TEST(TarnwickInstance, SecondStartEndsAtOnceAndChangesNothing) {
     clock.start();
     second.start(TARNWICK_PROGRAM, QStringList());
     ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_LT(clock.elapsed(), 1000);
+    // The first instance may be inside a search, which holds its event loop: the second
+    // waits for the acknowledgement at most its 1 s message time-out, not the search.
+    EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(folderState(), before);

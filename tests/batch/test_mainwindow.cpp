@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -25,6 +26,7 @@
 #include "devicetablemodel.h"
 #include "mainwindow.h"
 #include "modalhelper.h"
+#include "qrcodedialog.h"
 #include "qtprinters.h"
 
 namespace {
@@ -377,6 +379,19 @@ TEST_F(MainWindowTest, BrowserOpensTheBareAddress) {
     action("browserAction")->trigger();
     QDesktopServices::unsetUrlHandler("http");
     EXPECT_EQ(recorder.urls, QList<QUrl>({QUrl("http://10.1.1.13")}));
+}
+
+TEST_F(MainWindowTest, QrCodeShowsTheMacWithoutColons) {
+    addRow(device("D01", "10.1.1.14"));  // MAC shown as 00:1A:2B:3C:4D:01
+    selectRow(0);
+    QImage shown;
+    auto dialog = answerNextModal<QrcodeDialog>([&](QrcodeDialog* qr) {
+        shown = qr->findChild<QLabel*>("qrLabel")->pixmap(Qt::ReturnByValue).toImage();
+        qr->reject();
+    });
+    action("qrCodeAction")->trigger();
+    ASSERT_TRUE(dialog->answered);
+    EXPECT_EQ(shown, QrcodeDialog::makeQRCode("001A2B3C4D01").toImage());
 }
 
 TEST_F(MainWindowTest, ClosingSavesWindowAndStreamChoice) {

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include "camsim_fixture.h"
 #include "singleinstance.h"
 
 namespace {
@@ -46,6 +47,11 @@ bool waitUntilListening(int timeoutMs) {
 }  // namespace
 
 TEST(TarnwickInstance, SecondStartEndsAtOnceAndChangesNothing) {
+    // The first instance searches the test bed's camera networks: hold them meanwhile, so
+    // its searches meet no other test's simulator.
+    std::unique_ptr<camsim::Simulator> quietNetworks;
+    if (camsim::testbedPresent())
+        quietNetworks = std::make_unique<camsim::Simulator>(camsim::Where::CameraNetwork);
     QProcess first;
     first.start(TARNWICK_PROGRAM, QStringList());
     ASSERT_TRUE(first.waitForStarted(5000));

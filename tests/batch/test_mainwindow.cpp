@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include "appsettings.h"
+#include "camsim_fixture.h"
 #include "deviceitem.h"
 #include "devicetablemodel.h"
 #include "mainwindow.h"
@@ -55,6 +56,14 @@ void installFake(const QString& folder, const QString& name) {
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// Every window searches at start. In the test bed the cameras' networks are shared, so a
+// window holds them (no simulator of another test runs meanwhile) while it lives.
+std::unique_ptr<camsim::Simulator> holdCameraNetworks() {
+    if (!camsim::testbedPresent())
+        return nullptr;
+    return std::make_unique<camsim::Simulator>(camsim::Where::CameraNetwork);
+}
+
 DEVICE_INFO device(const QString& id, const QString& ip) {
     DEVICE_INFO info;
     info.deviceId = id;
@@ -80,6 +89,7 @@ public:
 class MainWindowTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
+        quietNetworks = holdCameraNetworks().release();
         folder = new QTemporaryDir;
         settings = new AppSettings(folder->path());
         QSettings().clear();
@@ -94,6 +104,7 @@ protected:
         delete window;
         delete settings;
         delete folder;
+        delete quietNetworks;
     }
 
     // Waits until the start-up search and login test are over: the panels are disabled
@@ -163,11 +174,13 @@ protected:
         file.write(QByteArray::number(code));
     }
 
+    static camsim::Simulator* quietNetworks;
     static QTemporaryDir* folder;
     static AppSettings* settings;
     static MainWindow* window;
 };
 
+camsim::Simulator* MainWindowTest::quietNetworks = nullptr;
 QTemporaryDir* MainWindowTest::folder = nullptr;
 AppSettings* MainWindowTest::settings = nullptr;
 MainWindow* MainWindowTest::window = nullptr;
@@ -406,6 +419,7 @@ TEST_F(MainWindowTest, ClosingSavesWindowAndStreamChoice) {
 
 // Its own window: the programs it started end with it.
 TEST(MainWindowLifetimeTest, StartedProgramsEndWithTheWindow) {
+    const auto quietNetworks = holdCameraNetworks();
     QTemporaryDir folder;
     installFake(folder.path(), "Velmora");
     AppSettings settings(folder.path());

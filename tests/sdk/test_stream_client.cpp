@@ -444,6 +444,37 @@ TEST_F(StreamClient, DestroyStopsARunningSession) {
     EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
 }
 
+TEST_F(StreamClient, APlaybackStartOnARunningLiveSessionLeavesItAlone) {
+    startCamera(R"("stream": {"realtime": false, "loop": true, )" +
+                videoSettings(mediaclips::Kind::H264Cif, "h264") + "}");
+    NETSDK_LOGIN_INFO info = login(sim.address(10));
+    const NETSDK_CHANNEL channel{0, 1};
+    NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
+    ASSERT_EQ(NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &recorder), 0);
+    ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), 0);
+    ASSERT_TRUE(recorder.waitFor([](const StreamRecorder& r) { return r.frames >= 5; }, kWaitMs));
+
+    StreamRecorder intruder;
+    EXPECT_EQ(
+        NETSDK_StartPlayback(stream, StreamRecorder::onData, StreamRecorder::onStatus, &intruder),
+        -1);
+    size_t atRefusal = 0;
+    {
+        std::lock_guard<std::mutex> guard(recorder.lock);
+        atRefusal = recorder.frames;
+    }
+    // The live loop goes on as it was: live frames, to its own callbacks, on one connection.
+    EXPECT_TRUE(recorder.waitFor(
+        [&](const StreamRecorder& r) { return r.frames >= atRefusal + 60; }, kWaitMs));
+    EXPECT_EQ(NETSDK_StopRealPlay(stream), 0);
+    EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+    EXPECT_EQ(recorder.count(NETSDK_STREAM_LOST), 0u);
+    for (const int kind : recorder.kinds) {
+        ASSERT_EQ(kind, NETSDK_FRAME_LIVE);
+    }
+    EXPECT_EQ(intruder.frames + intruder.statuses.size(), 0u);
+}
+
 TEST_F(StreamClient, PlaybackSendsItsRequestAndDropsTheExtraBlock) {
     const std::string clipBytes = mediaclips::read(clip(mediaclips::Kind::H264Cif));
     startCamera(streamMembers(videoSettings(mediaclips::Kind::H264Cif, "h264"),

@@ -134,15 +134,17 @@ int CORE_STREAM_Start2(NETSDK_STREAM* session, const CORE_STREAM_OPERATIONS* ope
         SDK_LOG_NULL();
         return -1;
     }
+    CORE_STREAM_OPERATIONS inCaller = *operations;
+    inCaller.runInCaller = 1;
+    // Only a session that runs no loop may be turned into playback: a running loop reads
+    // these fields.
+    if (!prepareStart(*session, inCaller, dataCallback, user)) {
+        return -1;
+    }
     if (statusCallback != nullptr) {
         CORE_STREAM_SetStatusCallBack(session, statusCallback, user);
     }
     session->playback = true;
-    CORE_STREAM_OPERATIONS inCaller = *operations;
-    inCaller.runInCaller = 1;
-    if (!prepareStart(*session, inCaller, dataCallback, user)) {
-        return -1;
-    }
     runLoopHere(*session);
     return 0;
 }

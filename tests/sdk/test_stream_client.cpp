@@ -13,6 +13,7 @@
 #include "login_info.h"
 #include "media_clips.h"
 #include "netsdk.h"
+#include "stream/stream_session.h"
 #include "stream_recorder.h"
 
 namespace {
@@ -441,6 +442,26 @@ TEST_F(StreamClient, DestroyStopsARunningSession) {
     ASSERT_TRUE(recorder.waitFor([](const StreamRecorder& r) { return r.frames >= 10; }, kWaitMs));
     EXPECT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), -1)
         << "a running session cannot be started twice";
+    EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+}
+
+TEST_F(StreamClient, StopWaitsForAThreadStartedWhereTheLoopRanBefore) {
+    NETSDK_LOGIN_INFO info = login(sim.address(99));  // nothing listens: no frames needed
+    const NETSDK_CHANNEL channel{0, 1};
+    NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
+    ASSERT_EQ(NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &recorder), 0);
+    bool endAtOnce = true;
+    recorder.endWhen = [&endAtOnce](const StreamRecorder&) { return endAtOnce; };
+    // The thread started right after a loop ran here must not pass for this thread.
+    for (int round = 0; round < 20; ++round) {
+        endAtOnce = true;
+        ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 1), 0) << round;
+        endAtOnce = false;
+        ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), 0) << round;
+        ASSERT_EQ(NETSDK_StopRealPlay(stream), 0);
+        ASSERT_TRUE(stream->finished) << "stop returned while the loop ran, round " << round;
+        ASSERT_FALSE(stream->thread.joinable()) << round;
+    }
     EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
 }
 

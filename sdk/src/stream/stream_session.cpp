@@ -51,6 +51,9 @@ bool prepareStart(NETSDK_STREAM& session, const CORE_STREAM_OPERATIONS& operatio
     session.run = true;
     session.play = true;
     session.finished = false;
+    // Until the loop names its thread, no thread counts as the loop's: a stop from the
+    // thread that ran the last loop must wait for this one.
+    session.loopThread = std::thread::id();
     return true;
 }
 

@@ -71,13 +71,7 @@ std::string liveRequestHex(uint8_t channel, uint8_t stream) {
     bytes.resize(120, '\0');
     bytes[20] = static_cast<char>(channel);
     bytes[21] = static_cast<char>(stream);
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        hex += digits[byte >> 4];
-        hex += digits[byte & 15];
-    }
-    return hex;
+    return camsim::hex(bytes);
 }
 
 // The first NAL units of an Annex B clip, each from its start code (three or four bytes)

@@ -1,6 +1,5 @@
 #include "DocumentCodec.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 
@@ -86,15 +85,6 @@ QByteArray clipboardData(const QVector<ItemRecord>& records) {
     out.setVersion(kStreamVersion);
     writeRecords(out, records);
     return data;
-}
-
-bool readClipboardData(const QByteArray& data, QVector<ItemRecord>& records) {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QDataStream in(&buffer);
-    in.setVersion(kStreamVersion);
-    return readRecords(in, records);
 }
 
 }  // namespace DocumentCodec

@@ -37,6 +37,5 @@ QString writeDocument(const QString& path, const QVector<ItemRecord>& records);
 bool readRecords(QDataStream& in, QVector<ItemRecord>& records);
 
 QByteArray clipboardData(const QVector<ItemRecord>& records);
-bool readClipboardData(const QByteArray& data, QVector<ItemRecord>& records);
 
 }  // namespace DocumentCodec

@@ -142,6 +142,7 @@ void MainWindow::editPaste() {
 
 void MainWindow::pasteLabelItems(const QByteArray& records) {
     QDataStream in(records);
+    in.setVersion(DocumentCodec::kStreamVersion);
     if (!readItemRecords(in, pasteOffset, true)) {
         reportError(tr("The clipboard holds label items that %1 cannot read.")
                         .arg(QApplication::applicationName()));

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -38,6 +39,10 @@ void TextEdit::setFont(const QFont& font) {
         return;
     }
     editedFont = font;
+    // The boxes only show the font: a family this machine substitutes, a size in pixels or one
+    // between the box's steps must not come back altered into the font the item keeps.
+    const QSignalBlocker familyBlocker(fontComboBox);
+    const QSignalBlocker sizeBlocker(sizeSpinBox);
     fontComboBox->setCurrentFont(font);
     sizeSpinBox->setValue(font.pointSizeF());
 }

@@ -71,6 +71,11 @@ VideoRenderer::VideoRenderer(QWidget* parent) : QOpenGLWidget(parent) {
 }
 
 VideoRenderer::~VideoRenderer() {
+    // The base class deletes the context only after this destructor: its end must not
+    // call back into what is left of the renderer then.
+    if (context() != nullptr) {
+        disconnect(context(), nullptr, this, nullptr);
+    }
     releaseGlResources();
     clear();
 }

@@ -73,6 +73,11 @@ protected:
         sim = std::make_unique<camsim::Simulator>(camsim::Where::CameraNetwork);
         local1 = text(camsim::testbedLocalAddress(1));
         local2 = text(camsim::testbedLocalAddress(2));
+        QObject::connect(&model, &QStandardItemModel::itemChanged, [this](QStandardItem* item) {
+            const QStandardItem* id = model.item(item->row(), DeviceTableModel::DeviceIdColumn);
+            if (item->column() == DeviceTableModel::StatusColumn && id)
+                statusTrails[id->text()] << item->text();
+        });
     }
 
     std::string at(int host, int network = 1) const { return sim->address(host, network); }
@@ -97,6 +102,8 @@ protected:
         return r < 0 ? QString("<no row %1>").arg(id) : model.item(r, column)->text();
     }
     QString status(const QString& id) const { return cell(id, DeviceTableModel::StatusColumn); }
+    // Every status text that the row of id has shown since the search.
+    QStringList trail(const QString& id) const { return statusTrails.value(id); }
 
     void tick(const QStringList& ids) {
         for (const QString& id : ids) {
@@ -136,6 +143,7 @@ protected:
     std::unique_ptr<camsim::Simulator> sim;
     QString local1, local2;
     DeviceTableModel model;
+    QHash<QString, QStringList> statusTrails;
 };
 
 // A device that no camera plays, found from the first local network.
@@ -180,8 +188,8 @@ TEST_F(OperationsTest, SearchListsEveryCameraOnceAndTestsLogins) {
     QSignalSpy finished(&model, &DeviceTableModel::threadOperationFinished);
     runTasks([this] { model.testAccessible(); });
     EXPECT_EQ(finished.size(), 3) << "the foreign camera is not tried";
-    EXPECT_EQ(status("A1"), "Accessible");
-    EXPECT_EQ(status("A2"), "Not Accessible");
+    EXPECT_EQ(trail("A1"), (QStringList{"Try to sign in", "Accessible"}));
+    EXPECT_EQ(trail("A2"), (QStringList{"Try to sign in", "Not Accessible"}));
     EXPECT_EQ(status("B1"), "Accessible");
     EXPECT_EQ(status("F1"), "Not Accessible");
     EXPECT_TRUE(http("F1").empty());
@@ -204,8 +212,9 @@ TEST_F(OperationsTest, TimeSynchronisation) {
         EXPECT_EQ(wireWord(body, kTimeModeWire), 1) << "manual time";
         EXPECT_EQ(wireWord(body, kManualTimeWire), 1700000000);
     }
-    EXPECT_EQ(status("BAD"), "Setting failed");
-    EXPECT_EQ(status("F1"), "Not Accessible") << "foreign rows are skipped";
+    EXPECT_EQ(trail("A1"), (QStringList{"Setting the date and time", "Successfully set"}));
+    EXPECT_EQ(trail("BAD"), (QStringList{"Setting the date and time", "Setting failed"}));
+    EXPECT_TRUE(trail("F1").isEmpty()) << "foreign rows are skipped";
     EXPECT_TRUE(http("F1").empty());
 }
 
@@ -229,7 +238,8 @@ TEST_F(OperationsTest, OSDTitle) {
         EXPECT_EQ(wireWord(body, kDateTimeShownWire), 1);
         EXPECT_EQ(wireWord(body, kDateFormatWire), 3);
     }
-    EXPECT_EQ(status("BAD"), "Setting failed");
+    EXPECT_EQ(trail("A1"), (QStringList{"Setting the title", "Successfully set"}));
+    EXPECT_EQ(trail("BAD"), (QStringList{"Setting the title", "Setting failed"}));
     EXPECT_EQ(cell("BAD", DeviceTableModel::OSDColumn), "IPC");
     EXPECT_TRUE(http("F1").empty());
 
@@ -261,7 +271,7 @@ TEST_F(OperationsTest, RebootOverHttpAndByMulticast) {
     // Login impossible: the multicast command, which counts only when
     // acknowledged with 0.
     EXPECT_EQ(status("F1"), "Restart succeeded. Please wait a moment and refresh");
-    EXPECT_EQ(status("LOCKED"), "Restart failed");
+    EXPECT_EQ(trail("LOCKED"), (QStringList{"Restarting the device", "Restart failed"}));
     EXPECT_EQ(status("GHOST"), "Restart failed");
     const auto commands = multicast("COMMAND");
     ASSERT_EQ(commands.size(), 3u);
@@ -281,7 +291,7 @@ TEST_F(OperationsTest, FactoryReset) {
     model.restore();
     EXPECT_EQ(status("A1"), "Restore succeeded. Please wait a moment and refresh");
     EXPECT_EQ(http("A1").back().text("target"), "/NetSDK/System/DefaultFactory");
-    EXPECT_EQ(status("BAD"), "Restore failed");
+    EXPECT_EQ(trail("BAD"), (QStringList{"Restoring settings", "Restore failed"}));
     EXPECT_EQ(status("F1"), "Not Accessible");
     EXPECT_TRUE(http("F1").empty());
 }
@@ -300,8 +310,8 @@ TEST_F(OperationsTest, AudioUpload) {
     file.close();
 
     runTasks([&] { model.uploadAudio(prompt); });
-    EXPECT_EQ(status("A1"), "Upload successfully");
-    EXPECT_EQ(status("BAD"), "Upload failed");
+    EXPECT_EQ(trail("A1"), (QStringList{"Uploading audio file", "Upload successfully"}));
+    EXPECT_EQ(trail("BAD"), (QStringList{"Uploading audio file", "Upload failed"}));
     const JournalEntry upload = http("A1").back();
     EXPECT_EQ(upload.text("method"), "POST");
     EXPECT_EQ(upload.text("target").rfind("/System/OEM/UploadFile", 0), 0u);
@@ -368,10 +378,11 @@ TEST_F(OperationsTest, FirmwareUpgradeWithProgressAndFailures) {
     // The header's hardware text is UTF-8, as the camera's search answer is.
     runTasks([&] { model.upgradeFirmware(firmwareFile(folder, "HW-\xc3\xa9")); });
 
-    EXPECT_EQ(status("A1"), "Upgrade successfully, waiting to restart");
+    EXPECT_EQ(trail("A1"),
+              (QStringList{"Upgrade to 1.2.3_abc", "Upgrade successfully, waiting to restart"}));
     EXPECT_EQ(versionCells, (QStringList{"PG:30", "PG:60", "PG:100", "1.2.3_abc"}));
     EXPECT_EQ(status("A2"), text(at(11)) + " hardware mismatch, unable to upgrade!");
-    EXPECT_EQ(status("EARLY"), "Upgrade failed");
+    EXPECT_EQ(trail("EARLY"), (QStringList{"Upgrade to 1.2.3_abc", "Upgrade failed"}));
     EXPECT_EQ(cell("EARLY", DeviceTableModel::VersionColumn), "FW-1.0.0");
     EXPECT_EQ(status("REFUSED"), "Upgrade failed");
     EXPECT_EQ(status("F1"), "Not Accessible");
@@ -422,8 +433,10 @@ TEST_F(OperationsTest, SetIPNumbersAddressesAndGroupsByLocalAddress) {
         EXPECT_EQ(cell(id, 0), expected[id].ip.toString());
         EXPECT_EQ(dynamic_cast<DeviceItem*>(model.item(row(id), 0))->accessible(), -1);
     }
-    EXPECT_EQ(status("NO"), "Setting failed");
-    EXPECT_EQ(status("GHOST"), "Setting failed") << "no acknowledgement";
+    EXPECT_EQ(trail("A1"), (QStringList{"Setting IP address", "Successfully set"}));
+    EXPECT_EQ(trail("NO"), (QStringList{"Setting IP address", "Setting failed"}));
+    EXPECT_EQ(trail("GHOST"), (QStringList{"Setting IP address", "Setting failed"}))
+        << "no acknowledgement";
     EXPECT_EQ(cell("GHOST", 0), text(at(98)));
 }
 
@@ -458,7 +471,8 @@ TEST_F(OperationsTest, FullNetcomOnAndOff) {
             EXPECT_EQ(status(id), "Successfully set") << id;
             EXPECT_EQ(cell(id, DeviceTableModel::FullNetcomColumn), on ? "Enable" : "Disable");
         }
-        EXPECT_EQ(status("NO"), "Setting failed");
+        EXPECT_EQ(trail("NO").mid(trail("NO").size() - 2),
+                  (QStringList{"Setting full netcom", "Setting failed"}));
         EXPECT_EQ(cell("NO", DeviceTableModel::FullNetcomColumn), "Disable");
     }
 }

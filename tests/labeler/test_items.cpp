@@ -301,6 +301,29 @@ private slots:
         QCOMPARE(scene.items().size(), 1);
     }
 
+    // Opening the editor on an item and accepting it unchanged must give the item back its own
+    // font, even one the font box cannot show as it is (a family this machine substitutes, a
+    // size in pixels or between the box's steps).
+    void unchangedEditKeepsTheItemsFont_data() {
+        QTest::addColumn<QFont>("font");
+        QFont pixels("DejaVu Sans");
+        pixels.setPixelSize(14);
+        QFont fine("DejaVu Sans");
+        fine.setPointSizeF(3.25);
+        QTest::newRow("default font") << QFont("Helvetica", 3);
+        QTest::newRow("pixel size") << pixels;
+        QTest::newRow("size between steps") << fine;
+    }
+    void unchangedEditKeepsTheItemsFont() {
+        QFETCH(QFont, font);
+        QGraphicsScene scene;
+        auto* item = new TextItem(QPoint(), &scene);
+        item->setFont(font);
+        TextItemDialog dialog(item, QPoint(), &scene);
+        dialog.accept();
+        QCOMPARE(item->font(), font);
+    }
+
     void fontFamilyAndSizeChangeApart() {
         TextEdit edit;
         auto* family = edit.findChild<QFontComboBox*>("fontComboBox");

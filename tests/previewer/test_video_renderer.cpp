@@ -1,5 +1,6 @@
 // The renderer on a real OpenGL surface (Mesa under Xvfb), read back from its framebuffer.
 #include <QImage>
+#include <QOpenGLContext>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -207,6 +208,22 @@ private slots:
         missing.plane[2] = nullptr;
         QVERIFY(!renderer_->setFrame(missing));
         QVERIFY(isBlack(renderer_->grabFramebuffer()));
+    }
+
+    void goneRendererIsNotCalledWhenItsContextEnds() {
+        renderer_->grabFramebuffer();
+        QOpenGLContext* context = renderer_->context();
+        QVERIFY(context != nullptr);
+        // The base class deletes the context after the renderer's own destructor has run:
+        // by then nothing may lead from the context back into the renderer.
+        QObject* const gone = renderer_;
+        bool stillCalled = false;
+        connect(context, &QOpenGLContext::aboutToBeDestroyed, [&] {
+            stillCalled = QObject::disconnect(context, SIGNAL(aboutToBeDestroyed()), gone, nullptr);
+        });
+        delete renderer_;
+        renderer_ = nullptr;
+        QVERIFY(!stillCalled);
     }
 
     void projectionCentresThePicture() {

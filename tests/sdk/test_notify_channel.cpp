@@ -2,6 +2,7 @@
 // answers kept back, messages in pieces, failed starts, and the end of the channel.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -173,4 +174,33 @@ TEST_F(NotifyChannel, ACameraThatClosesIsReconnected) {
     ASSERT_EQ(NETSDK_Notify(&login, AlarmRecorder::onEvent, &recorder), 0);
     ASSERT_TRUE(recorder.waitForCount(2, kWaitMs));
     EXPECT_GE(connections(), 2u);
+}
+
+TEST_F(NotifyChannel, LogoutFromTheAlarmCallbackEndsTheChannel) {
+    startCamera(events({{512, 1}}) + R"(, "alarm_repeat_every": 0.01)");
+    struct LogoutOnFirstEvent {
+        NETSDK_LOGIN_INFO* session = nullptr;
+        AlarmRecorder events;
+        std::atomic<int> logoutResult{1};
+        static int onEvent(const NETSDK_ALARM_EVENT* event, void* user) {
+            auto* self = static_cast<LogoutOnFirstEvent*>(user);
+            AlarmRecorder::onEvent(event, &self->events);
+            if (self->session != nullptr) {
+                self->logoutResult = NETSDK_Logout(std::exchange(self->session, nullptr));
+            }
+            return 0;
+        }
+    } handler;
+    handler.session = NETSDK_Login(sim.address(10).c_str(), 80, 1680, "admin", "", 0);
+    ASSERT_NE(handler.session, nullptr);
+    ASSERT_EQ(NETSDK_Notify(handler.session, LogoutOnFirstEvent::onEvent, &handler), 0);
+    ASSERT_TRUE(handler.events.waitForCount(1, kWaitMs));
+    // The channel's connection ends once the callback has returned; nothing follows it.
+    ASSERT_TRUE(sim.waitForJournal(
+        [](const camsim::JournalEntry& e) {
+            return e.text("protocol") == "alarm" && e.text("event") == "closed";
+        },
+        kWaitMs));
+    EXPECT_EQ(handler.logoutResult, 0);
+    EXPECT_EQ(handler.events.count(), 1u);
 }

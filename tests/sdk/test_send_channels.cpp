@@ -11,21 +11,11 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-std::string hex(const std::string& bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string text;
-    for (unsigned char byte : bytes) {
-        text += digits[byte >> 4];
-        text += digits[byte & 15];
-    }
-    return text;
-}
-
 bool eofWith(const camsim::Simulator& sim, const char* protocol, const std::string& bytes) {
     return sim.waitForJournal(
         [&](const camsim::JournalEntry& e) {
             return e.text("protocol") == protocol && e.text("event") == "eof" &&
-                   e.text("data") == hex(bytes);
+                   e.text("data") == camsim::hex(bytes);
         },
         kWaitMs);
 }

@@ -13,6 +13,7 @@
 #include "login_info.h"
 #include "media_clips.h"
 #include "netsdk.h"
+#include "stream/stream_session.h"
 #include "stream_recorder.h"
 
 namespace {
@@ -70,13 +71,7 @@ std::string liveRequestHex(uint8_t channel, uint8_t stream) {
     bytes.resize(120, '\0');
     bytes[20] = static_cast<char>(channel);
     bytes[21] = static_cast<char>(stream);
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        hex += digits[byte >> 4];
-        hex += digits[byte & 15];
-    }
-    return hex;
+    return camsim::hex(bytes);
 }
 
 // The first NAL units of an Annex B clip, each from its start code (three or four bytes)
@@ -442,6 +437,57 @@ TEST_F(StreamClient, DestroyStopsARunningSession) {
     EXPECT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), -1)
         << "a running session cannot be started twice";
     EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+}
+
+TEST_F(StreamClient, StopWaitsForAThreadStartedWhereTheLoopRanBefore) {
+    NETSDK_LOGIN_INFO info = login(sim.address(99));  // nothing listens: no frames needed
+    const NETSDK_CHANNEL channel{0, 1};
+    NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
+    ASSERT_EQ(NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &recorder), 0);
+    bool endAtOnce = true;
+    recorder.endWhen = [&endAtOnce](const StreamRecorder&) { return endAtOnce; };
+    // The thread started right after a loop ran here must not pass for this thread.
+    for (int round = 0; round < 20; ++round) {
+        endAtOnce = true;
+        ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 1), 0) << round;
+        endAtOnce = false;
+        ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), 0) << round;
+        ASSERT_EQ(NETSDK_StopRealPlay(stream), 0);
+        ASSERT_TRUE(stream->finished) << "stop returned while the loop ran, round " << round;
+        ASSERT_FALSE(stream->thread.joinable()) << round;
+    }
+    EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+}
+
+TEST_F(StreamClient, APlaybackStartOnARunningLiveSessionLeavesItAlone) {
+    startCamera(R"("stream": {"realtime": false, "loop": true, )" +
+                videoSettings(mediaclips::Kind::H264Cif, "h264") + "}");
+    NETSDK_LOGIN_INFO info = login(sim.address(10));
+    const NETSDK_CHANNEL channel{0, 1};
+    NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
+    ASSERT_EQ(NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &recorder), 0);
+    ASSERT_EQ(NETSDK_StartRealPlay(stream, StreamRecorder::onData, &recorder, 0), 0);
+    ASSERT_TRUE(recorder.waitFor([](const StreamRecorder& r) { return r.frames >= 5; }, kWaitMs));
+
+    StreamRecorder intruder;
+    EXPECT_EQ(
+        NETSDK_StartPlayback(stream, StreamRecorder::onData, StreamRecorder::onStatus, &intruder),
+        -1);
+    size_t atRefusal = 0;
+    {
+        std::lock_guard<std::mutex> guard(recorder.lock);
+        atRefusal = recorder.frames;
+    }
+    // The live loop goes on as it was: live frames, to its own callbacks, on one connection.
+    EXPECT_TRUE(recorder.waitFor(
+        [&](const StreamRecorder& r) { return r.frames >= atRefusal + 60; }, kWaitMs));
+    EXPECT_EQ(NETSDK_StopRealPlay(stream), 0);
+    EXPECT_EQ(NETSDK_DestoryRealPlay(stream), 0);
+    EXPECT_EQ(recorder.count(NETSDK_STREAM_LOST), 0u);
+    for (const int kind : recorder.kinds) {
+        ASSERT_EQ(kind, NETSDK_FRAME_LIVE);
+    }
+    EXPECT_EQ(intruder.frames + intruder.statuses.size(), 0u);
 }
 
 TEST_F(StreamClient, PlaybackSendsItsRequestAndDropsTheExtraBlock) {

@@ -92,6 +92,17 @@ inline std::string camera(const std::string& id, const std::string& ip,
            (extraMembers.empty() ? "" : ", " + extraMembers) + "}";
 }
 
+// Bytes as the journal writes them: lower-case hexadecimal, two digits a byte.
+inline std::string hex(const std::string& bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string text;
+    for (unsigned char byte : bytes) {
+        text += digits[byte >> 4];
+        text += digits[byte & 15];
+    }
+    return text;
+}
+
 // One journal line: what one camera (or, for multicast, the simulator) received.
 class JournalEntry {
 public:

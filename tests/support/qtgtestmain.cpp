@@ -1,6 +1,8 @@
-// main() of the Qt programs' GoogleTest suites: one QApplication on the offscreen platform,
-// and private XDG folders, so settings, data and single-instance locks written by a test
-// never meet the user's or another suite's.
+// main() of the Qt programs' GoogleTest suites: one QApplication on the offscreen platform
+// (a QCoreApplication where KIT_TEST_WITHOUT_GUI is defined: suites without widgets then
+// load no platform plugin, whose allocations the leak checker would report), and private
+// XDG folders, so settings, data and single-instance locks written by a test never meet
+// the user's or another suite's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,7 +23,11 @@ int main(int argc, char** argv) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef KIT_TEST_WITHOUT_GUI
+    QCoreApplication application(argc, argv);
+#else
     QApplication application(argc, argv);
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

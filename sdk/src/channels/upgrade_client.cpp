@@ -11,10 +11,14 @@
 #include <new>
 #include <vector>
 
+#include "big_endian.h"
 #include "log.h"
 #include "transport/socket_transport.h"
 
 namespace {
+
+using netsdk::readBig32;
+using netsdk::writeBig32;
 
 constexpr int kConnectTimeoutMs = 40000;
 // The camera writes flash between messages; each send and each progress wait may take this.
@@ -42,18 +46,6 @@ struct UpgradeSession {
         }
     }
 };
-
-uint32_t readBig32(const uint8_t* bytes) {
-    return static_cast<uint32_t>(bytes[0]) << 24 | static_cast<uint32_t>(bytes[1]) << 16 |
-           static_cast<uint32_t>(bytes[2]) << 8 | bytes[3];
-}
-
-void writeBig32(uint8_t* bytes, uint32_t value) {
-    bytes[0] = static_cast<uint8_t>(value >> 24);
-    bytes[1] = static_cast<uint8_t>(value >> 16);
-    bytes[2] = static_cast<uint8_t>(value >> 8);
-    bytes[3] = static_cast<uint8_t>(value);
-}
 
 struct FileCloser {
     void operator()(FILE* file) const { std::fclose(file); }

@@ -111,6 +111,9 @@ void receiveLoop(CLIENT_NOTIFY_SESSION* session) {
         }
     }
     closeSocket(*session);
+    if (session->freeOnExit) {
+        delete session;  // destroyed from its own callback: nobody else waits for it
+    }
 }
 
 }  // namespace
@@ -155,6 +158,13 @@ int CLIENT_NOTIFY_Destory(CLIENT_NOTIFY_SESSION* session) {
         std::lock_guard<std::mutex> guard(session->lock);
         session->run = false;
         session->wake.notify_all();
+    }
+    if (session->thread.get_id() == std::this_thread::get_id()) {
+        // Called from the callback (a logout there): the thread cannot wait for itself. It
+        // ends when the callback returns, without calling back again, and frees the session.
+        session->freeOnExit = true;
+        session->thread.detach();
+        return 0;
     }
     if (session->thread.joinable()) {
         session->thread.join();

@@ -23,6 +23,7 @@ struct CLIENT_NOTIFY_SESSION {
     std::condition_variable wake;
     NETSDK_NotifyCallBack callback = nullptr;
     void* user = nullptr;
+    bool freeOnExit = false;  // set and read by the receive thread only
 };
 
 // Connects to address:port (2000 ms) and starts the receive thread. NULL (logged) for a NULL
@@ -32,5 +33,6 @@ CLIENT_NOTIFY_SESSION* CLIENT_NOTIFY_Creat(const char* address, int port,
                                            NETSDK_NotifyCallBack callback, void* user);
 
 // Ends the receive thread, waits for it and frees the session; no callback runs after it
-// returned. -1 for NULL.
+// returned. From the session's own callback it only ends the thread, which then frees the
+// session. -1 for NULL.
 int CLIENT_NOTIFY_Destory(CLIENT_NOTIFY_SESSION* session);

@@ -51,6 +51,9 @@ bool prepareStart(NETSDK_STREAM& session, const CORE_STREAM_OPERATIONS& operatio
     session.run = true;
     session.play = true;
     session.finished = false;
+    // Until the loop names its thread, no thread counts as the loop's: a stop from the
+    // thread that ran the last loop must wait for this one.
+    session.loopThread = std::thread::id();
     return true;
 }
 
@@ -134,15 +137,17 @@ int CORE_STREAM_Start2(NETSDK_STREAM* session, const CORE_STREAM_OPERATIONS* ope
         SDK_LOG_NULL();
         return -1;
     }
+    CORE_STREAM_OPERATIONS inCaller = *operations;
+    inCaller.runInCaller = 1;
+    // Only a session that runs no loop may be turned into playback: a running loop reads
+    // these fields.
+    if (!prepareStart(*session, inCaller, dataCallback, user)) {
+        return -1;
+    }
     if (statusCallback != nullptr) {
         CORE_STREAM_SetStatusCallBack(session, statusCallback, user);
     }
     session->playback = true;
-    CORE_STREAM_OPERATIONS inCaller = *operations;
-    inCaller.runInCaller = 1;
-    if (!prepareStart(*session, inCaller, dataCallback, user)) {
-        return -1;
-    }
     runLoopHere(*session);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "big_endian.h"
 #include "log.h"
 
 // The frame header is handed to decoders that read it by offset: its layout is fixed.
@@ -25,27 +26,6 @@ namespace {
 
 constexpr uint8_t kMagic[4] = {'K', 'T', 'V', 'Q'};
 constexpr uint16_t kRequestVersion = 0x0100;
-
-uint32_t readBig32(const uint8_t* bytes) {
-    return static_cast<uint32_t>(bytes[0]) << 24 | static_cast<uint32_t>(bytes[1]) << 16 |
-           static_cast<uint32_t>(bytes[2]) << 8 | bytes[3];
-}
-
-uint64_t readBig64(const uint8_t* bytes) {
-    return static_cast<uint64_t>(readBig32(bytes)) << 32 | readBig32(bytes + 4);
-}
-
-void writeBig32(uint8_t* bytes, uint32_t value) {
-    bytes[0] = static_cast<uint8_t>(value >> 24);
-    bytes[1] = static_cast<uint8_t>(value >> 16);
-    bytes[2] = static_cast<uint8_t>(value >> 8);
-    bytes[3] = static_cast<uint8_t>(value);
-}
-
-void writeBig16(uint8_t* bytes, uint16_t value) {
-    bytes[0] = static_cast<uint8_t>(value >> 8);
-    bytes[1] = static_cast<uint8_t>(value);
-}
 
 void writeRequestHead(uint8_t* out, uint32_t length, Command command, uint8_t mode) {
     std::memcpy(out, kMagic, sizeof kMagic);
@@ -125,6 +105,7 @@ void makePlaybackRequest(int32_t channel, int32_t stream, int32_t beginTime, int
 int CORE_STREAM_MakeMediaHeader(const uint8_t* description, const uint8_t* mediaHeader,
                                 NETSDK_FRAME_INFO* frameHeader) {
     using namespace netsdk::stream;
+    using netsdk::readBig32;
     if (description == nullptr || mediaHeader == nullptr || frameHeader == nullptr) {
         SDK_LOG_NULL();
         return -1;

@@ -244,6 +244,9 @@ void MainWindow::load() {
 }
 
 void MainWindow::startPoolOperation() {
+    // The old guard goes first: gone after the new one, it would enable the panels while
+    // the new operation's tasks run.
+    busyGuard.reset();
     busyGuard = std::make_unique<WaitFor>(this);
 }
 

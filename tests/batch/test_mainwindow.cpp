@@ -237,6 +237,23 @@ TEST_F(MainWindowTest, TickedRowsEnableTheOperations) {
     widget<QLineEdit>("uploadFileLineEdit")->clear();
 }
 
+TEST_F(MainWindowTest, PanelsStayDisabledWhenAPoolOperationStartsDuringAnother) {
+    // Nothing answers at this address, so each login test fails at once; its report still
+    // has to come through the event loop.
+    addRow(device("D01", "10.1.1.1"), -1);
+    QWidget* operations = window->findChild<QWidget*>("OperationForm");
+    QWidget* firmware = window->findChild<QWidget*>("FirmwareUpgradeForm");
+    ASSERT_TRUE(operations && firmware);
+    QMetaObject::invokeMethod(window, "testDevicesAccessible", Qt::DirectConnection);
+    // A search ending while the first runs starts the next login test: its guard replaces
+    // the first one.
+    QMetaObject::invokeMethod(window, "testDevicesAccessible", Qt::DirectConnection);
+    EXPECT_FALSE(operations->isEnabled());
+    EXPECT_FALSE(firmware->isEnabled());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return operations->isEnabled() && firmware->isEnabled(); }, kWaitMs));
+}
+
 TEST_F(MainWindowTest, OsdButtonSaysSetOrClear) {
     addRow(device("D01", "10.1.1.1"))->setCheckState(Qt::Checked);
     QApplication::processEvents();

@@ -358,10 +358,13 @@ void MainWindow::upgradeFirmware() {
 }
 
 void MainWindow::uploadFile() {
-    decoder = std::make_unique<DecodeMp3>(settings.applicationDirectory());
-    decoder->makeTempFileName(firmwareUpgradeForm->form()->uploadFileLineEdit->text());
-    if (!decoder->decode())
+    // The converter becomes the window's only once it is done: its questions run an event
+    // loop, in which the end of an earlier operation deletes whatever `decoder` holds.
+    auto converter = std::make_unique<DecodeMp3>(settings.applicationDirectory());
+    converter->makeTempFileName(firmwareUpgradeForm->form()->uploadFileLineEdit->text());
+    if (!converter->decode())
         return;
+    decoder = std::move(converter);
     startPoolOperation();
     model->uploadAudio(decoder->outputPath());
     QTimer::singleShot(kPoolCheckDelayMs, this, &MainWindow::modelThreadFinished);

@@ -254,6 +254,44 @@ TEST_F(MainWindowTest, PanelsStayDisabledWhenAPoolOperationStartsDuringAnother) 
         QTest::qWaitFor([&] { return operations->isEnabled() && firmware->isEnabled(); }, kWaitMs));
 }
 
+TEST_F(MainWindowTest, UploadSurvivesTheBusyStateEndingWhileItsQuestionIsOpen) {
+    // A converter that writes a second of silence to the output it is given.
+    QDir(folder->path()).mkpath("ffmpeg");
+    QFile converter(folder->filePath("ffmpeg/ffmpeg"));
+    ASSERT_TRUE(converter.open(QIODevice::WriteOnly));
+    converter.write("#!/bin/sh\nfor output; do :; done\nhead -c 16000 /dev/zero > \"$output\"\n");
+    converter.close();
+    converter.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString mp3 = folder->filePath("large.mp3");
+    QFile input(mp3);
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write(QByteArray(61441, '\x55'));  // large enough to be asked about
+    input.close();
+
+    model()->searchDevices({}, {"10.1.1.1"});  // the row's network is local
+    addRow(device("D01", "10.1.1.1"))->setCheckState(Qt::Checked);
+    QStringList statuses;
+    const auto tracking =
+        QObject::connect(model(), &QStandardItemModel::itemChanged, [&](QStandardItem* item) {
+            if (item->column() == DeviceTableModel::StatusColumn)
+                statuses << item->text();
+        });
+    widget<QLineEdit>("uploadFileLineEdit")->setText(mp3);
+    QApplication::processEvents();
+    // While the question is open, the late notice of an earlier operation finds the
+    // window idle.
+    auto question = answerNextModal<QMessageBox>([](QMessageBox* box) {
+        QMetaObject::invokeMethod(window, "modelThreadFinished", Qt::DirectConnection);
+        box->button(QMessageBox::Yes)->click();
+    });
+    widget("uploadPushButton")->click();
+    ASSERT_TRUE(question->answered);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return statuses.contains("Upload failed"); }, kWaitMs));
+    EXPECT_EQ(statuses.value(0), "Uploading audio file");
+    QObject::disconnect(tracking);
+    widget<QLineEdit>("uploadFileLineEdit")->clear();
+}
+
 TEST_F(MainWindowTest, OsdButtonSaysSetOrClear) {
     addRow(device("D01", "10.1.1.1"))->setCheckState(Qt::Checked);
     QApplication::processEvents();

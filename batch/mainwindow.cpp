@@ -228,6 +228,10 @@ void MainWindow::optionsSetting() {
 }
 
 void MainWindow::load() {
+    // A refresh inside the running search is refused whole: its login test would run
+    // halfway through that search and again after it.
+    if (model->isSearching())
+        return;
     // The first search, queued from the constructor, runs without a guard.
     std::unique_ptr<WaitFor> guard;
     if (sender() != nullptr)

@@ -168,6 +168,22 @@ TEST_F(MainWindowCamerasTest, StartUpSearchesEveryNetworkAndTestsLogins) {
     EXPECT_EQ(model()->item(rowOf("CAM-A"), DeviceTableModel::CloudIdColumn)->text(), "UID-A");
 }
 
+TEST_F(MainWindowCamerasTest, RefreshDuringTheStartUpSearchDoesNothing) {
+    // The start-up search runs without a guard; a refresh inside it is refused and must not
+    // start a login test of its own halfway through the search either.
+    auto* panel = window->findChild<QWidget*>("OperationForm");
+    QList<bool> panelEnabled;
+    const auto watching = QObject::connect(model(), &QStandardItemModel::rowsInserted, [&] {
+        panelEnabled << panel->isEnabled();
+        if (panelEnabled.size() == 1)
+            QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
+    });
+    QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
+    QObject::disconnect(watching);
+    EXPECT_EQ(panelEnabled, QList<bool>({true, true, true, true}));
+    ASSERT_TRUE(waitIdle());
+}
+
 TEST_F(MainWindowCamerasTest, EveryPanelActionReachesTheTickedCameras) {
     const QString mp3 = folder->filePath("prompt.mp3");
     ASSERT_EQ(QProcess::execute("ffmpeg", {"-loglevel", "error", "-y", "-f", "lavfi", "-i",

@@ -352,30 +352,30 @@ void DeviceTableModel::upgradeProgress(const QString& ipAddr, int progressRate) 
 
 // ---- Blocking operations on the GUI thread -------------------------------------------
 
+void DeviceTableModel::runOnRows(bool localOnly, int operation,
+                                 const std::function<int(const DEVICE_INFO&)>& call) {
+    for (int row : chosenRows(localOnly)) {
+        setStatusText(row, runningText(Operation(operation)));
+        // The status text processed events: the row may have gone meanwhile.
+        if (const DeviceItem* device = deviceItem(row))
+            setStatusText(row, outcomeText(Operation(operation), call(*device->info())));
+    }
+}
+
 void DeviceTableModel::syncTime(const QDateTime& dateTime) {
     const qint64 seconds = dateTime.toSecsSinceEpoch();
-    for (int row : chosenRows(true)) {
-        setStatusText(row, runningText(SyncTime));
-        if (const DeviceItem* device = deviceItem(row))
-            setStatusText(row, outcomeText(SyncTime, sdk.syncSystemTime(*device->info(), seconds)));
-    }
+    runOnRows(true, SyncTime, [this, seconds](const DEVICE_INFO& info) {
+        return sdk.syncSystemTime(info, seconds);
+    });
 }
 
 void DeviceTableModel::reboot() {
     // Rows outside the local networks too: the reboot falls back to the multicast command.
-    for (int row : chosenRows(false)) {
-        setStatusText(row, runningText(Reboot));
-        if (const DeviceItem* device = deviceItem(row))
-            setStatusText(row, outcomeText(Reboot, sdk.reboot(*device->info())));
-    }
+    runOnRows(false, Reboot, [this](const DEVICE_INFO& info) { return sdk.reboot(info); });
 }
 
 void DeviceTableModel::restore() {
-    for (int row : chosenRows(true)) {
-        setStatusText(row, runningText(Restore));
-        if (const DeviceItem* device = deviceItem(row))
-            setStatusText(row, outcomeText(Restore, sdk.reset(*device->info())));
-    }
+    runOnRows(true, Restore, [this](const DEVICE_INFO& info) { return sdk.reset(info); });
 }
 
 // ---- Multicast changes ----------------------------------------------------------------

@@ -112,6 +112,10 @@ private:
                     const std::function<TaskWork(const DEVICE_INFO&)>& workFor,
                     const TaskReport& report);
     void startTask(const DEVICE_INFO& info, TaskWork work, TaskReport report);
+    // Runs call on the GUI thread for each chosen row in turn, with the status texts of
+    // operation (a row of the model's status table).
+    void runOnRows(bool localOnly, int operation,
+                   const std::function<int(const DEVICE_INFO&)>& call);
     void emitIfIdle();
     void finishTask(const QString& deviceId, const QString& ipText, int result,
                     const TaskReport& report);

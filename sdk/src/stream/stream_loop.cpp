@@ -191,6 +191,10 @@ NextRound runRound(NETSDK_STREAM& session, LoopState& state) {
     const FrameResult result = readFrame(session);
     if (needsReconnect(result)) {
         closeSocket(session);
+        // Stop wakes a blocked read by shutting the socket down: that is no lost connection.
+        if (!session.run) {
+            return NextRound::kEndLoop;
+        }
         state = LoopState::kConnect;
         return reportThenPause(session, NETSDK_STREAM_LOST);
     }

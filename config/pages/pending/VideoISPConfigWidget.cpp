@@ -13,9 +13,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "ControlAssignmentGroup.h"
-#include "ZRSDKInstance.h"
+#include "control_assignment_group.h"
 #include "netsdk.h"
+#include "zrsdk_instance.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <cstring>
 #include <utility>
 
-#include "ControlAssignmentGroup.h"
 #include "GridVideoWidget.h"
-#include "ZRSDKInstance.h"
+#include "control_assignment_group.h"
 #include "netsdk.h"
+#include "zrsdk_instance.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "IPAddress.h"
-#include "WaitFor.h"
-#include "ZRSDKInstance.h"
+#include "wait_for.h"
+#include "zrsdk_instance.h"
 
 namespace {
 

@@ -19,13 +19,13 @@
 #include <cstring>
 
 #include "AddTaskDialog.h"
-#include "ControlAssignmentGroup.h"
 #include "DragWidget.h"
 #include "Overlay.h"
-#include "PictureGeometry.h"
 #include "ShieldTaskManager.h"
-#include "ZRSDKInstance.h"
+#include "control_assignment_group.h"
 #include "netsdk.h"
+#include "picture_geometry.h"
+#include "zrsdk_instance.h"
 
 namespace {
 

@@ -240,12 +240,20 @@ void TimePickerRulds::mergeOverlapping(QWidget* label) {
 void TimePickerRulds::updateSegmentTimes() {
     for (const auto& segment : segmentSlots) {
         const QLabel* label = segment->label;
-        if (label->width() != 0) {
+        // A period the user did not touch keeps its exact times: a pixel spans more than a
+        // minute, so reading it back from the screen would shift it.
+        if (label->width() != 0 && !showsItsTimes(*segment)) {
             segment->begin = pixelsToSeconds(label->x());
             segment->end = pixelsToSeconds(label->x() + label->width());
         }
     }
     emit sliderChanged();
+}
+
+bool TimePickerRulds::showsItsTimes(const TimeSegment& segment) const {
+    const int left = secondsToPixels(segment.begin);
+    return segment.end > segment.begin && segment.label->x() == left &&
+           segment.label->width() == secondsToPixels(segment.end) - left;
 }
 
 void TimePickerRulds::resizeEvent(QResizeEvent* event) {

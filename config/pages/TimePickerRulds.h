@@ -58,6 +58,8 @@ private:
     void placeLabel(QLabel* label, int begin, int end, int height);
     void freeLabel(QWidget* label, int height);
     void updateSegmentTimes();
+    // Whether the label still sits where the segment's stored times put it.
+    bool showsItsTimes(const TimeSegment& segment) const;
     void drawScale(QPainter& painter);
 
     QColor background{"#333333"};

@@ -107,6 +107,13 @@ private slots:
         QVERIFY(!changed.isEmpty());
     }
 
+    // A pixel spans 90 seconds here; drawing one period must not shift another.
+    void untouchedPeriodsKeepTheirExactTimes() {
+        ruler->setSegments({{0, 0}, {36001, 39599}});
+        drag(ruler, {100, 50}, {200, 50});
+        QCOMPARE(ruler->segments(), Segments({{9000, 18000}, {36001, 39599}}));
+    }
+
     void aDrawnPeriodGivenUpIsFreedAgain_data() {
         QTest::addColumn<QPoint>("release");
         QTest::newRow("pointer left of the press") << QPoint(400, 50);

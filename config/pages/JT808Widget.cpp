@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "IPAddress.h"
+#include "ipaddress.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 

@@ -7,11 +7,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QtTest>
 
-#include "IPAddress.h"
 #include "JT808Widget.h"
+#include "ipaddress.h"
+#include "modalhelper.h"
 #include "page_camera.h"
 
 namespace {
@@ -107,21 +107,16 @@ private slots:
     void aPartialAddressIsRefusedAndNothingIsSent() {
         PageCamera camera;
         Page page(camera);
-        auto* host = page.child<IPAddress>("serverHostWidget");
-        const QList<QLineEdit*> boxes = host->findChildren<QLineEdit*>();
-        QVERIFY(!boxes.isEmpty());
-        QTest::keyClicks(boxes.first(), "192");
-        QString warning;
-        QTimer::singleShot(0, [&warning] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) {
-                warning = box->text();
-                box->accept();
-            }
-        });
+        page.child<QGroupBox>("jt808GroupBox")->setChecked(true);
+        auto* firstOctet =
+            page.child<IPAddress>("serverHostWidget")->findChild<QLineEdit*>("txtIP1");
+        QVERIFY(firstOctet != nullptr);
+        QTest::keyClicks(firstOctet, "192");
+        const auto warning = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         page.save();
-        QVERIFY(!warning.isEmpty());
+        QVERIFY(warning->answered);
         QVERIFY(camera.productBodies(kSet).empty());
+        QCOMPARE(page.child<IPAddress>("serverHostWidget")->getIP(), QString("192..."));
     }
 
     void anUnreadableReplyKeepsTheInitialForm() {

@@ -15,6 +15,7 @@ Fault knobs in camera["faults"]:
   http_reply_command    block command code written into reply heads
   http_reply_channel    channel written into reply heads
   http_short_body       bytes cut from the end of a block reply
+  http_delay            seconds to wait before every answer (a slow camera, for benchmarks)
 """
 import base64
 import functools
@@ -79,7 +80,10 @@ def _serve(simulator, connection, camera):
     if faults.get("http_silent"):
         hold_until_closed(connection, simulator)
         return
-    connection.sendall(_reply_bytes(_answer(camera, request), faults))
+    reply = _answer(camera, request)
+    if simulator.stopping.wait(float(faults.get("http_delay", 0))):
+        return
+    connection.sendall(_reply_bytes(reply, faults))
 
 
 def _read_request(connection):

@@ -100,7 +100,7 @@ TEST_F(RtspSourceTest, PicturesOfTheClipArriveAndTheCameraHearsTeardown) {
     Received received;
     {
         media::RtspSource source(location(kEncodedPassword), received.callbacks());
-        ASSERT_TRUE(received.waitFor([&] { return received.pictures >= 3; }));
+        ASSERT_TRUE(received.waitFor([&] { return received.pictures >= 3; })) << received.reason;
     }
     EXPECT_EQ(received.width, 352);
     EXPECT_EQ(received.height, 288);

@@ -14,7 +14,7 @@ transport, session, range); event "closed" when the connection ends.
 """
 import base64
 import random
-import socket
+import select
 import threading
 import time
 
@@ -86,7 +86,9 @@ class Connection:
         self.ended = threading.Event()
 
     def serve(self):
-        self.socket.settimeout(STOP_POLL_SECONDS)
+        # Blocking for good: two threads use the socket, and switching its time-out under
+        # one of them would make that one's call fail at random.
+        self.socket.settimeout(None)
         reader = _Reader(self.socket, self.simulator)
         try:
             while not self.simulator.stopping.is_set() and not self.ended.is_set():
@@ -182,11 +184,7 @@ class Connection:
 
     def send(self, data):
         with self.send_lock:
-            self.socket.settimeout(None)
-            try:
-                self.socket.sendall(data)
-            finally:
-                self.socket.settimeout(STOP_POLL_SECONDS)
+            self.socket.sendall(data)
 
     def _start_sender(self):
         self.playing.set()
@@ -277,10 +275,11 @@ class _Reader:
         while len(self.buffer) < count:
             if self.simulator.stopping.is_set():
                 return False
-            try:
-                piece = self.connection.recv(65536)
-            except socket.timeout:
+            # Waits in select, not in a socket time-out: see Connection.serve.
+            readable, _, _ = select.select([self.connection], [], [], STOP_POLL_SECONDS)
+            if not readable:
                 continue
+            piece = self.connection.recv(65536)
             if not piece:
                 return False
             self.buffer += piece

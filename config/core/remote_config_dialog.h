@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+#include <QSharedPointer>
+#include <memory>
+
+#include "netsdk.h"
+
+namespace Ui {
+class RemoteConfigDialog;
+}
+class ConfigPageManager;
+class ControlAssignmentGroup;
+class QAbstractButton;
+class QTreeWidgetItem;
+class ZRSDKInstance;
+
+// Velmora's only window: the configuration tree on the left, the pages on the right. It
+// holds the camera's login and the session object for the whole run, reads a built-in page
+// from the camera each time it becomes current, and hands the other tree entries to the
+// page manager, which makes the widget pages on demand.
+class RemoteConfigDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The indices of the built-in pages in the page stack.
+    enum Page {
+        NetworkStatusPage = 0,
+        EthernetPage = 1,
+        CloudPlatformPage = 2,
+        StreamingPage = 3,
+        Gb28181Page = 4,
+        OsdPage = 5,
+        VideoEncoderPage = 6,
+        AudioCapturePage = 7,
+        AudioEncoderPage = 8,
+        LightPage = 9,
+        VideoMaskPage = 10,
+        MediaStatusPage = 11,
+        HumanDetectionPage = 12,
+        SystemTimePage = 13,
+        SystemMaintenancePage = 14,
+        BuiltInPageCount = 15
+    };
+
+    RemoteConfigDialog(const QString& address, QWidget* parent);
+    ~RemoteConfigDialog() override;
+
+    // Logs in with the given credentials (when there are any), then asks with the login
+    // dialog, up to three times. True when a login handle exists at the end.
+    bool login(const QString& user, const QString& password, int httpPort, int streamPort);
+    // Ends the login and releases the session; harmless when logged out.
+    void logout();
+
+    // Reads the camera data of one built-in page into its widgets.
+    void loadPageData(int index);
+    // "user:password@address", the authority of the video pages' RTSP locations.
+    QString streamAuthority() const;
+    // The restore group of a restore button, made on first use.
+    ControlAssignmentGroup* controlGroup(QAbstractButton* button);
+
+    QSharedPointer<ZRSDKInstance> session() const { return session_; }
+    NETSDK_LOGIN_INFO* loginHandle() const { return login_; }
+
+public slots:
+    void loadPages();
+    void onVideoMaskCoordinateChanged(double);
+
+private slots:
+    void on_treeWidget_itemClicked(QTreeWidgetItem* item, int column);
+    void on_stackedWidget_currentChanged(int index);
+
+private:
+    NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
+    void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
+    void loadVideoEncoderPage();
+    void loadAudioCapturePage();
+
+    // Readers of the built-in pages: each reads its records and fills its page.
+    void loadNetworkPage();
+    void loadGB28181Page();
+    void loadOSDPage();
+    void fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_ENCODE& record, int stream);
+    void showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE& record);
+    void loadAudioPage();
+    void loadLightPage();
+    void loadRegions();
+    void loadDetectionPage();
+    void loadTimePage();
+    void loadDevicePage();
+
+    std::unique_ptr<Ui::RemoteConfigDialog> ui;
+    QSharedPointer<ZRSDKInstance> session_;
+    QString address_;
+    NETSDK_LOGIN_INFO* login_ = nullptr;
+    std::unique_ptr<NETSDK_CHANNEL> channel_;
+    QMap<QAbstractButton*, ControlAssignmentGroup*> controlGroups_;
+    std::unique_ptr<ConfigPageManager> pageManager_;
+};

@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "grid_video_widget.h"
-#include "overlay.h"
+#include "GridVideoWidget.h"
+#include "Overlay.h"
 
 namespace {
 

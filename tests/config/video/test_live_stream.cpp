@@ -6,13 +6,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "base_video_widget.h"
+#include "BaseVideoWidget.h"
+#include "TrackerWidgetVideo.h"
+#include "VideoMaskWidget.h"
+#include "VideoShow.h"
+#include "VideoSurface.h"
 #include "camsim_fixture.h"
 #include "clip_blocks.h"
-#include "tracker_widget_video.h"
-#include "video_mask_widget.h"
-#include "video_show.h"
-#include "video_surface.h"
 #include "zrsdk_instance.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "drag_widget.h"
-#include "move_widget.h"
+#include "DragWidget.h"
+#include "MoveWidget.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "overlay.h"
+#include "Overlay.h"
+#include "TrackerWidgetVideo.h"
+#include "VideoMaskWidget.h"
+#include "VideoShow.h"
 #include "picture_geometry.h"
-#include "tracker_widget_video.h"
-#include "video_mask_widget.h"
-#include "video_show.h"
 
 namespace {
 

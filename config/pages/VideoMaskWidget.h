@@ -3,7 +3,7 @@
 
 #include <QPushButton>
 
-#include "video_mask_info.h"
+#include "VideoMaskInfo.h"
 
 class VideoMaskWidget : public QPushButton {
     Q_OBJECT

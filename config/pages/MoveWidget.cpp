@@ -1,4 +1,4 @@
-#include "move_widget.h"
+#include "MoveWidget.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -4,7 +4,7 @@
 
 #include <QRubberBand>
 
-#include "video_surface.h"
+#include "VideoSurface.h"
 
 class TrackerWidgetVideo : public VideoSurface {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "overlay.h"
+#include "Overlay.h"
 
 #include <QBitmap>
 #include <QPainter>

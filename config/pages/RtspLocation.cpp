@@ -1,4 +1,4 @@
-#include "rtsp_location.h"
+#include "RtspLocation.h"
 
 #include <QUrl>
 

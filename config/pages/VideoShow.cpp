@@ -1,18 +1,18 @@
-#include "video_show.h"
+#include "VideoShow.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QResizeEvent>
 
-#include "drag_widget.h"
-#include "move_widget.h"
-#include "overlay.h"
+#include "DragWidget.h"
+#include "MoveWidget.h"
+#include "Overlay.h"
+#include "RtspLocation.h"
+#include "TrackerWidgetVideo.h"
+#include "VideoMaskWidget.h"
 #include "picture_geometry.h"
 #include "region_colors.h"
-#include "rtsp_location.h"
-#include "tracker_widget_video.h"
-#include "video_mask_widget.h"
 
 namespace {
 

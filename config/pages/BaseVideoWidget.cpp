@@ -1,12 +1,12 @@
-#include "base_video_widget.h"
+#include "BaseVideoWidget.h"
 
 #include <QAuthenticator>
 #include <QLayout>
 #include <QVBoxLayout>
 
+#include "RtspLocation.h"
+#include "VideoSurface.h"
 #include "control_assignment_group.h"
-#include "rtsp_location.h"
-#include "video_surface.h"
 #include "zrsdk_instance.h"
 
 BaseVideoWidget::BaseVideoWidget(ZRSDKInstance* session, QWidget* parent)

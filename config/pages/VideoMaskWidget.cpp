@@ -1,4 +1,4 @@
-#include "video_mask_widget.h"
+#include "VideoMaskWidget.h"
 
 VideoMaskWidget::VideoMaskWidget(int number, QWidget* parent) : QPushButton(parent) {
     // Resizing by the right or bottom edge is bounded only by the minimum size: without it a

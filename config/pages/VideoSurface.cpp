@@ -1,4 +1,4 @@
-#include "video_surface.h"
+#include "VideoSurface.h"
 
 #include <QPainter>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "grid_video_widget.h"
+#include "GridVideoWidget.h"
 
 #include <QDebug>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "drag_widget.h"
+#include "DragWidget.h"
 
 #include <QHoverEvent>
 #include <QMouseEvent>

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QSize>
 
-#include "video_mask_info.h"
+#include "VideoMaskInfo.h"
 
 class Overlay;
 class QMouseEvent;

@@ -1,4 +1,4 @@
-#include "tracker_widget_video.h"
+#include "TrackerWidgetVideo.h"
 
 #include <QMouseEvent>
 

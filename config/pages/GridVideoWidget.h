@@ -7,8 +7,8 @@
 #include <QList>
 #include <QPointer>
 
-#include "overlay.h"
-#include "video_surface.h"
+#include "Overlay.h"
+#include "VideoSurface.h"
 
 class GridVideoWidget : public VideoSurface {
     Q_OBJECT

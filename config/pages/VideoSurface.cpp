@@ -1,5 +1,6 @@
 #include "VideoSurface.h"
 
+#include <QDebug>
 #include <QPainter>
 #include <cstring>
 
@@ -28,7 +29,12 @@ void VideoSurface::play(const QString& location) {
     callbacks.ended = [this](const std::string& reason) {
         const QString text = QString::fromStdString(reason);
         QMetaObject::invokeMethod(
-            this, [this, text] { emit streamEnded(text); }, Qt::QueuedConnection);
+            this,
+            [this, text] {
+                qWarning() << "live video:" << text;  // the reason names no credentials
+                emit streamEnded(text);
+            },
+            Qt::QueuedConnection);
     };
     source_ = std::make_unique<media::RtspSource>(location.toStdString(), std::move(callbacks));
 }

@@ -4,11 +4,13 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "DragWidget.h"
 #include "MoveWidget.h"
 #include "Overlay.h"
 #include "RtspLocation.h"
+#include "ShieldTaskManager.h"
 #include "TrackerWidgetVideo.h"
 #include "VideoMaskWidget.h"
 #include "picture_geometry.h"
@@ -248,5 +250,20 @@ void VideoShow::onVideoWidgetResized(QResizeEvent* event) {
         for (Overlay* roi : rois) {
             roi->setGeometry(toPixel(roi->polygon.boundingRect()));
         }
+    }
+}
+
+void VideoShow::loadRois(ShieldTaskManager* manager) {
+    clearRois();
+    if (manager == nullptr) {
+        return;
+    }
+    const auto& regions = manager->regions();
+    // Only four region colours exist, and only four regions fit the camera's record.
+    const int count = std::min<int>(regions.size(), kMaxOverlays);
+    for (int i = 0; i < count; ++i) {
+        const QPolygonF polygon = regions[i].polygon;
+        Overlay* roi = makeRoi(i, toPixel(polygon.boundingRect()));
+        roi->polygon = polygon;
     }
 }

@@ -17,6 +17,7 @@
 class Overlay;
 class QMouseEvent;
 class QResizeEvent;
+class ShieldTaskManager;
 class TrackerWidgetVideo;
 class VideoMaskWidget;
 
@@ -42,6 +43,8 @@ public:
     void setTitleVisible(bool visible);
     void clearVideoMasks();
     void clearRois();
+    // Replaces the region frames by the manager's regions (four at most), emitting nothing.
+    void loadRois(ShieldTaskManager* manager);
 
     // The picture size in pixels against which percent positions are converted; the
     // configuration core sets it from the camera's stream resolution.

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Overlay.h"
+#include "ShieldTaskManager.h"
 #include "TrackerWidgetVideo.h"
 #include "VideoMaskWidget.h"
 #include "VideoShow.h"
@@ -181,6 +182,24 @@ private slots:
             QCOMPARE(masks.count() + regions.count(), 0);
             QCOMPARE(tracker()->findChildren<QPushButton*>().size(), 0);
         }
+    }
+
+    void loadedRegionsTakeTheColourOfTheirIndex() {
+        reset(VideoShow::ModeRoi);
+        ShieldTaskManager manager;
+        for (int i = 0; i < 5; ++i) {  // one more than may be shown
+            manager.setRegion(i, QPolygonF(QRectF(QPointF(10 * i, 10), QPointF(10 * i + 20, 40))),
+                              Qt::black, Qt::black);
+        }
+        QSignalSpy changed(show_, &VideoShow::ROIValueChanged);
+        show_->loadRois(&manager);
+        QCOMPARE(changed.count(), 0);
+        const QList<Overlay*> regions = tracker()->findChildren<Overlay*>();
+        QCOMPARE(regions.size(), 4);
+        QCOMPARE(regions[2]->defaultColor, QColor(Qt::yellow));
+        QCOMPARE(regions[2]->alarmColor, QColor(Qt::red));
+        QCOMPARE(regions[2]->geometry(), QRect(QPoint(80, 20), QPoint(160, 80)));
+        QCOMPARE(regions[2]->polygon, manager.regions()[2].polygon);
     }
 
     void osdLabelsSitAtTheirPercentAndReportMoves() {

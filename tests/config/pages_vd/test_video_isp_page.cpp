@@ -2,6 +2,7 @@
 // the strength rows and the refusals.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include "VideoISPConfigWidget.h"
+#include "VideoSurface.h"
 #include "page_camera.h"
 
 namespace {
@@ -92,6 +94,7 @@ private slots:
         QCOMPARE(page.child<QLabel>("threeDimDenoiseLabel")->isVisible(), index == 2);
         QCOMPARE(page.child<QSpinBox>("imageWdrSpinBox")->value(), 77);
         QCOMPARE(page.child<QSpinBox>("threeDimDenoiseSpinBox")->value(), 88);
+        QVERIFY(page.child<QFrame>("frameVideoISP")->findChild<VideoSurface*>() != nullptr);
     }
 
     void saveWritesTheFormIntoTheRecord() {
@@ -174,6 +177,7 @@ private slots:
         Page page(camera);
         QCOMPARE(page.child<QComboBox>("cbxVideoStandard")->count(), 0);
         QCOMPARE(page.child<QSpinBox>("spbBrightness")->value(), 0);
+        QVERIFY(page.child<QFrame>("frameVideoISP")->findChild<VideoSurface*>() == nullptr);
         page.child<QPushButton>("savePushButton")->click();
         QCOMPARE(camera.blockBodies("GET", kWireCapture).size(), size_t(2));
         QVERIFY(camera.blockBodies("PUT", kWireCapture).empty());

@@ -22,6 +22,7 @@
 #include "DragWidget.h"
 #include "Overlay.h"
 #include "ShieldTaskManager.h"
+#include "VideoSurface.h"
 #include "control_assignment_group.h"
 #include "netsdk.h"
 #include "picture_geometry.h"
@@ -286,6 +287,7 @@ void CoverDetectionWidget::addDetection() {
     if (dialog.exec() == QDialog::Accepted) {
         taskManager->addTask(dialog.task());
     }
+    updateUi();
 }
 
 void CoverDetectionWidget::removeDetection() {
@@ -312,7 +314,7 @@ void CoverDetectionWidget::save() {
     std::memset(record->windows, 0, sizeof record->windows);
     const auto& tasks = taskManager->tasks();
     for (int index = 0; index < qMin(int(tasks.size()), kArmingRows); ++index) {
-        const ShieldTask& task = *tasks.at(index);
+        const ShieldTask& task = tasks.at(index);
         NETSDK_TIME_SEGMENT& window = record->windows[index];
         window.head.value = 1;
         window.ranges[0].value = QTime(0, 0).secsTo(task.begin);

@@ -1,5 +1,6 @@
 #include "MotionDetectionWidget.h"
 
+#include <QAuthenticator>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,6 +19,8 @@
 #include <utility>
 
 #include "GridVideoWidget.h"
+#include "Overlay.h"
+#include "RtspLocation.h"
 #include "control_assignment_group.h"
 #include "netsdk.h"
 #include "zrsdk_instance.h"
@@ -233,6 +236,13 @@ void MotionDetectionWidget::startPreview(QWidget* container) {
         layout = new QVBoxLayout(container);
     }
     layout->addWidget(grid);
+    if (session == nullptr) {
+        return;
+    }
+    const QAuthenticator* login = session->authenticator();
+    grid->play(rtspLocation(
+        QStringLiteral("%1:%2@%3")
+            .arg(login->user(), login->password(), session->hostAddress().toString())));
 }
 
 void MotionDetectionWidget::load() {
@@ -314,6 +324,25 @@ void MotionDetectionWidget::regionSelected(int index) {
     grid->setGrid(shape.width(), shape.height(), loadedCells);
 }
 
+// The grid reports a cell as watched only while it is on screen. A save from a page that is
+// not shown reads each cell's own shown or hidden state instead, so that it cannot store
+// every cell as not watched.
+QBitArray MotionDetectionWidget::watchedCells(int* rows, int* columns) const {
+    QBitArray cells = grid->selectedCells(rows, columns);
+    if (grid->isVisible()) {
+        return cells;
+    }
+    const QList<Overlay*> overlays =
+        grid->findChildren<Overlay*>(QString(), Qt::FindDirectChildrenOnly);
+    if (overlays.size() != cells.size()) {
+        return loadedCells;
+    }
+    for (int k = 0; k < cells.size(); ++k) {
+        cells.setBit(k, !overlays[k]->isHidden());
+    }
+    return cells;
+}
+
 void MotionDetectionWidget::addArmingRow(const ArmingRow& row) {
     const int line = tableWidget->rowCount();
     tableWidget->insertRow(line);
@@ -371,7 +400,7 @@ void MotionDetectionWidget::save() {
     std::memset(record->cells, 1, sizeof record->cells);
     int rows = 0;
     int columns = 0;
-    loadedCells = grid->selectedCells(&rows, &columns);
+    loadedCells = watchedCells(&rows, &columns);
     record->gridRows = rows;
     record->gridColumns = columns;
     for (int column = 0; column < qMin(columns, int(NETSDK_MOTION_GRID_COLUMNS)); ++column) {

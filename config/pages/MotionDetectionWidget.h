@@ -56,6 +56,7 @@ private:
     void startPreview(QWidget* container);
     void showGridShape(int rows, int columns);
     void addArmingRow(const ArmingRow& row);
+    QBitArray watchedCells(int* rows, int* columns) const;
 
     ZRSDKInstance* session;
     GridVideoWidget* grid = nullptr;

@@ -85,6 +85,10 @@ private slots:
     void on_btnSaveAudioAiaoConfig_clicked();
     void on_btnSaveAudioEncoderConfig_clicked();
 
+    // Network pages.
+    void on_ckxDHCP_stateChanged(int state);
+    void on_btnSaveNetworkConfig_clicked();
+
     // Platform pages.
     void on_btnSaveGB28181Config_clicked();
 
@@ -108,6 +112,7 @@ private:
     void loadDevicePage();
 
     // Writers and helpers of the built-in pages.
+    void showCapabilities();
     // The restore group of a restore button, connected to the button once.
     ControlAssignmentGroup* restoreGroup(QAbstractButton* button);
     bool saveVideoEncoder(int stream);

@@ -3,7 +3,6 @@
 // its body here.
 #include "remote_config_dialog.h"
 
-void RemoteConfigDialog::loadNetworkPage() {}
 void RemoteConfigDialog::loadOSDPage() {}
 void RemoteConfigDialog::loadLightPage() {}
 void RemoteConfigDialog::loadRegions() {}

@@ -14,15 +14,6 @@ namespace {
 // The camera restarts its SIP side with the new settings.
 constexpr int kGb28181WaitMs = 15000;
 
-// The channel-code fields are one text over the whole array.
-template <size_t Rows, size_t Columns>
-QString idText(const char (&ids)[Rows][Columns]) {
-    return recordText(&ids[0][0], sizeof(ids));
-}
-template <size_t Rows, size_t Columns>
-bool copyIdText(char (&ids)[Rows][Columns], const QString& text) {
-    return copyRecordText(&ids[0][0], sizeof(ids), text.toLatin1());
-}
 template <size_t N>
 bool copyText(char (&field)[N], const QString& text) {
     return copyRecordText(field, N, text.toLatin1());
@@ -51,9 +42,10 @@ void RemoteConfigDialog::loadGB28181Page() {
     ui->edtPasswdConfirm->setText(recordText(record->password));
     ui->spbDevPort->setValue(record->localPort);
     ui->cbxStreamIdx->setCurrentIndex(record->stream);
-    ui->edtVideoID->setText(idText(record->videoChannelIds));
-    ui->edtAudioID->setText(idText(record->audioOutputIds));
-    ui->edtAlarmID->setText(idText(record->alarmIds));
+    // Each ID field holds 32 channel IDs of 32 bytes; the page edits the first channel's.
+    ui->edtVideoID->setText(recordText(record->videoChannelIds[0]));
+    ui->edtAudioID->setText(recordText(record->audioOutputIds[0]));
+    ui->edtAlarmID->setText(recordText(record->alarmIds[0]));
 }
 
 void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {
@@ -79,9 +71,9 @@ void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {
                           copyText(record->userName, ui->edtDevName->text()) &&
                           copyText(record->authenticationId, ui->edtDevID->text()) &&
                           copyText(record->password, ui->edtPasswd->text()) &&
-                          copyIdText(record->videoChannelIds, ui->edtVideoID->text()) &&
-                          copyIdText(record->audioOutputIds, ui->edtAudioID->text()) &&
-                          copyIdText(record->alarmIds, ui->edtAlarmID->text());
+                          copyText(record->videoChannelIds[0], ui->edtVideoID->text()) &&
+                          copyText(record->audioOutputIds[0], ui->edtAudioID->text()) &&
+                          copyText(record->alarmIds[0], ui->edtAlarmID->text());
     if (!textsFit || NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_GB28181, record.get(),
                                      int(sizeof(*record))) != 0) {
         qDebug("设置GB28181信息失败");

@@ -70,6 +70,28 @@ private slots:
     void on_treeWidget_itemClicked(QTreeWidgetItem* item, int column);
     void on_stackedWidget_currentChanged(int index);
 
+    // System time and maintenance pages.
+    void on_cbxSystemTimeSyncType_currentIndexChanged(int index);
+    void on_btnSaveSystemTimeConfig_clicked();
+    void on_ckbSyncByCompute_stateChanged(int state);
+    void on_btnSaveSystemMaintainConfig_clicked();
+    void on_rebootPushButton_clicked();
+    void on_recoveryPushButton_clicked();
+
+    // Video and audio encoding pages.
+    void on_ckbAudioEncoderEnabled_stateChanged(int state);
+    void on_ckbAudioDecoderEnabled_stateChanged(int state);
+    void on_btnSaveVideoEncoder_clicked();
+    void on_btnSaveAudioAiaoConfig_clicked();
+    void on_btnSaveAudioEncoderConfig_clicked();
+
+    // Network pages.
+    void on_ckxDHCP_stateChanged(int state);
+    void on_btnSaveNetworkConfig_clicked();
+
+    // Platform pages.
+    void on_btnSaveGB28181Config_clicked();
+
 private:
     NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
     void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
@@ -88,6 +110,16 @@ private:
     void loadDetectionPage();
     void loadTimePage();
     void loadDevicePage();
+
+    // Writers and helpers of the built-in pages.
+    void showCapabilities();
+    // The restore group of a restore button, connected to the button once.
+    ControlAssignmentGroup* restoreGroup(QAbstractButton* button);
+    bool saveVideoEncoder(int stream);
+    bool saveAudioCodec(int id, bool enabled, int payload, const char* failure);
+    void sendDeviceCommand(int id, const char* failure, const QString& message);
+    // Tells the user that the camera must be logged into again, then ends the dialog.
+    void closeForNewLogin(const QString& message);
 
     std::unique_ptr<Ui::RemoteConfigDialog> ui;
     QSharedPointer<ZRSDKInstance> session_;

@@ -69,11 +69,11 @@ def _time_written(body):
 
 # ---- Command 15: scheduled maintenance --------------------------------------------------------
 
-def _maintain(_camera, _channel):
+def _maintain(camera, _channel):
     block = bytearray(168)
-    put_short_slot(block, 0, 0)
-    put_option_slot(block, 16, 128, (1, 2, 4, 8, 16, 32, 64, 128))
-    put_word(block, 164, 3 * 3600)
+    put_short_slot(block, 0, camera.get("maintain_enabled", 0))
+    put_option_slot(block, 16, camera.get("maintain_days", 128), (1, 2, 4, 8, 16, 32, 64, 128))
+    put_word(block, 164, camera.get("maintain_time", 3 * 3600))
     return block
 
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMap>
+#include <QPointF>
 #include <QSharedPointer>
 #include <memory>
 
@@ -70,6 +71,25 @@ private slots:
     void on_treeWidget_itemClicked(QTreeWidgetItem* item, int column);
     void on_stackedWidget_currentChanged(int index);
 
+    // OSD page; the two position slots take the preview's dragged overlays.
+    void onOSDDateTimePosUpdate(QPointF position);
+    void onOSDTitlePosUpdate(QPointF position);
+    void on_gbxOSDDateTime_toggled(bool checked);
+    void on_cbxTitleChannel_currentIndexChanged(int index);
+    void on_ckbTitleEnabled_stateChanged(int state);
+    void on_btnSaveVideoOSDConfig_clicked();
+
+    // Fill-light page.
+    void on_cbxLightDeviceLightMode_currentIndexChanged(int index);
+    void on_cbxLightDeviceLightType_currentIndexChanged(int index);
+    void on_cbxLightDeviceOptType_currentIndexChanged(int index);
+    void on_sldLightDeviceDutyRatio_valueChanged(int value);
+    void on_cbxLightDeviceImageMode_currentIndexChanged(int index);
+    void on_btnSaveLightDeviceConfig_clicked();
+
+    // Human detection page.
+    void on_btnSaveHumanoidRecognitionConfig_clicked();
+
 private:
     NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
     void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
@@ -88,6 +108,21 @@ private:
     void loadDetectionPage();
     void loadTimePage();
     void loadDevicePage();
+
+    // OSD page helpers.
+    void showOsdTitle(const NETSDK_OSD_TITLE& title);
+    QString osdPreviewFormat() const;
+    // The live previews of the video pages.
+    void openPreview(QWidget* frame);
+    void showOsdPreview();
+    void setOsdDateTimeVisible(bool visible);
+    void setOsdTitleVisible(bool visible);
+    // Fill-light page helpers.
+    void fillLightModes(const NETSDK_OPTION_SLOT& modes, ControlAssignmentGroup* group);
+    void setLightPair(int lightType, int dimming, int brightness);
+    // Human detection page helpers.
+    bool loadHumanoid();
+    bool loadAlarmLinkage();
 
     std::unique_ptr<Ui::RemoteConfigDialog> ui;
     QSharedPointer<ZRSDKInstance> session_;

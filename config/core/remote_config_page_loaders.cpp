@@ -5,12 +5,9 @@
 
 void RemoteConfigDialog::loadNetworkPage() {}
 void RemoteConfigDialog::loadGB28181Page() {}
-void RemoteConfigDialog::loadOSDPage() {}
 void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_ENCODE&, int) {}
 void RemoteConfigDialog::showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE&) {}
 void RemoteConfigDialog::loadAudioPage() {}
-void RemoteConfigDialog::loadLightPage() {}
 void RemoteConfigDialog::loadRegions() {}
-void RemoteConfigDialog::loadDetectionPage() {}
 void RemoteConfigDialog::loadTimePage() {}
 void RemoteConfigDialog::loadDevicePage() {}

@@ -48,6 +48,8 @@ public:
     QString labelProgram() const;
     QString playerProgram() const;
     QString remoteConfigProgram() const;
+    // The folder of the programs above and of the converter folder "ffmpeg".
+    QString applicationDirectory() const { return applicationDir; }
 
 private:
     void copyLabelTemplate();

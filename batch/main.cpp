@@ -1,7 +1,6 @@
 // Tarnwick's entry: one instance per user; a second start raises the first and ends.
-#include <QLabel>
-
 #include "appsettings.h"
+#include "mainwindow.h"
 #include "singleapplication.h"
 
 namespace {
@@ -19,12 +18,11 @@ int main(int argc, char** argv) {
         application.sendMessage(QString::fromLatin1(kWakeMessage), kWakeTimeoutMs);
         return 0;
     }
-    AppSettings::instance().installTranslators();
+    AppSettings& settings = AppSettings::instance();
+    settings.installTranslators();
 
-    // Stand-in until the main window exists: it gives the instance a window to raise.
-    QLabel window(QStringLiteral("Tarnwick"));
-    window.setObjectName(QStringLiteral("MainWindow"));
-    application.setActivationWindow(&window);
+    MainWindow window(settings);
+    application.setActivationWindow(&window, true);
     window.show();
     return application.exec();
 }

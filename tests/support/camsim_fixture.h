@@ -244,12 +244,13 @@ public:
         return chosen;
     }
 
-    // Waits until an entry satisfies match; false when none did within timeoutMs.
-    bool waitForJournal(const std::function<bool(const JournalEntry&)>& match,
-                        int timeoutMs) const {
+    // Waits until at least count entries satisfy match; false when they did not within
+    // timeoutMs.
+    bool waitForJournal(const std::function<bool(const JournalEntry&)>& match, int timeoutMs,
+                        size_t count = 1) const {
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (journal(match).empty()) {
+        while (journal(match).size() < count) {
             if (std::chrono::steady_clock::now() > deadline) {
                 return false;
             }

@@ -1,0 +1,370 @@
+// The main window against simulated cameras on the test bed's two local networks (and one
+// network that is not local): the start-up search and login test, every panel action
+// reaching the ticked cameras and no other, and the free-address scan with a fake ping.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "appsettings.h"
+#include "camsim_fixture.h"
+#include "devicetablemodel.h"
+#include "ipaddress.h"
+#include "mainwindow.h"
+#include "modalhelper.h"
+#include "modifyipdialog.h"
+#include "qtprinters.h"
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+// Camera ids and where they sit: two on network 1, one on network 2, one on network 3
+// (reachable by multicast, but not in a local segment).
+const char* const kCameras[] = {"CAM-A", "CAM-B", "CAM-C", "CAM-D"};
+
+class MainWindowCamerasTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!camsim::testbedPresent())
+            return;
+        sim = new camsim::Simulator(camsim::Where::CameraNetwork);
+        sim->start(R"({"cameras": [)" +
+                   camsim::camera("CAM-A", sim->address(10, 1), R"("uuid": "UID-A")") + "," +
+                   // Refuses every login: the login test finds it not accessible.
+                   camsim::camera("CAM-B", sim->address(11, 1),
+                                  R"("faults": {"http_status": {"command:0": 401}})") +
+                   "," + camsim::camera("CAM-C", sim->address(10, 2)) + "," +
+                   camsim::camera("CAM-D", sim->address(10, 3)) + "]}");
+        folder = new QTemporaryDir;
+        QDir(folder->path()).mkpath("ffmpeg");
+        QFile::link(QStandardPaths::findExecutable("ffmpeg"), folder->filePath("ffmpeg/ffmpeg"));
+        settings = new AppSettings(folder->path());
+        QSettings().clear();
+        settings->setSearchTimeout(1);
+        window = new MainWindow(*settings);
+        window->show();
+    }
+    static void TearDownTestSuite() {
+        delete window;
+        delete settings;
+        delete folder;
+        delete sim;
+    }
+    void SetUp() override {
+        if (!camsim::testbedPresent())
+            GTEST_SKIP() << "needs the test bed (scripts/testbed-run)";
+        ASSERT_TRUE(waitIdle());
+    }
+
+    static DeviceTableModel* model() { return window->findChild<DeviceTableModel*>(); }
+    template <typename T = QPushButton>
+    static T* widget(const char* name) {
+        return window->findChild<T*>(name);
+    }
+    static int rowOf(const QString& id) {
+        const auto found =
+            model()->findItems(id, Qt::MatchExactly, DeviceTableModel::DeviceIdColumn);
+        return found.isEmpty() ? -1 : found.first()->row();
+    }
+    static QString status(const QString& id) {
+        const int row = rowOf(id);
+        return row < 0 ? QString() : model()->item(row, DeviceTableModel::StatusColumn)->text();
+    }
+    // The search has listed all cameras, the login test has finished and the panels are
+    // usable again.
+    static bool waitIdle() {
+        return QTest::qWaitFor(
+            [] {
+                // A widget of a disabled panel reads as disabled too.
+                if (model()->rowCount() != 4 || !widget("searchPushButton")->isEnabled() ||
+                    !widget<QLineEdit>("uploadFileLineEdit")->isEnabled())
+                    return false;
+                for (const char* id : kCameras) {
+                    const QString text = status(id);
+                    if (text == "Unknown Accessibility" || text == "Try to sign in")
+                        return false;
+                }
+                return true;
+            },
+            kWaitMs);
+    }
+    static void tick(const QStringList& ids) {
+        for (int row = 0; row < model()->rowCount(); ++row) {
+            const QString id = model()->item(row, DeviceTableModel::DeviceIdColumn)->text();
+            model()->item(row, 0)->setCheckState(ids.contains(id) ? Qt::Checked : Qt::Unchecked);
+        }
+        QApplication::processEvents();
+    }
+    // Cameras that received something matching since journal entry from.
+    static QSet<QString> reached(size_t from,
+                                 const std::function<bool(const camsim::JournalEntry&)>& match) {
+        QSet<QString> ids;
+        const auto entries = sim->journal();
+        for (size_t i = from; i < entries.size(); ++i) {
+            if (match(entries[i]))
+                ids.insert(QString::fromStdString(entries[i].text("camera")));
+        }
+        return ids;
+    }
+    static bool isSetnet(const camsim::JournalEntry& entry) {
+        return entry.text("protocol") == "search" && entry.text("action") == "SETNET";
+    }
+    // The first NIC of a SETNET body: {IP, NetMask, GateWay}.
+    static QStringList sentAddress(const camsim::JournalEntry& entry) {
+        cJSON* body = cJSON_Parse(entry.text("body").c_str());
+        const cJSON* nic =
+            cJSON_GetArrayItem(cJSON_GetObjectItem(cJSON_GetObjectItem(body, "NetWork"), "NIC"), 0);
+        QStringList values;
+        for (const char* key : {"IP", "NetMask", "GateWay"}) {
+            const cJSON* value = cJSON_GetObjectItem(nic, key);
+            values << (cJSON_IsString(value) ? value->valuestring : "");
+        }
+        cJSON_Delete(body);
+        return values;
+    }
+
+    static camsim::Simulator* sim;
+    static QTemporaryDir* folder;
+    static AppSettings* settings;
+    static MainWindow* window;
+};
+
+camsim::Simulator* MainWindowCamerasTest::sim = nullptr;
+QTemporaryDir* MainWindowCamerasTest::folder = nullptr;
+AppSettings* MainWindowCamerasTest::settings = nullptr;
+MainWindow* MainWindowCamerasTest::window = nullptr;
+
+const QSet<QString> kTicked = {"CAM-A", "CAM-C"};
+
+}  // namespace
+
+TEST_F(MainWindowCamerasTest, StartUpSearchesEveryNetworkAndTestsLogins) {
+    auto* segments = widget<QComboBox>("networkSegmentComboBox");
+    QStringList texts;
+    for (int i = 0; i < segments->count(); ++i)
+        texts << segments->itemText(i);
+    EXPECT_TRUE(texts.contains(QString::fromStdString(camsim::testbedLocalAddress(1))));
+    EXPECT_TRUE(texts.contains(QString::fromStdString(camsim::testbedLocalAddress(2))));
+    EXPECT_FALSE(texts.contains("127.0.0.1"));
+
+    EXPECT_EQ(status("CAM-A"), "Accessible");
+    EXPECT_EQ(status("CAM-B"), "Not Accessible");
+    EXPECT_EQ(status("CAM-C"), "Accessible");
+    EXPECT_EQ(status("CAM-D"), "Not Accessible");
+    EXPECT_EQ(widget<QSpinBox>("totalDeviceSpinBox")->value(), 4);
+    EXPECT_EQ(model()->item(rowOf("CAM-A"), DeviceTableModel::CloudIdColumn)->text(), "UID-A");
+}
+
+TEST_F(MainWindowCamerasTest, EveryPanelActionReachesTheTickedCameras) {
+    const QString mp3 = folder->filePath("prompt.mp3");
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                           "sine=frequency=600:duration=2", "-ac", "1", mp3}),
+              0);
+    const QString firmware = folder->filePath("update.rom");
+    {
+        QByteArray image(300000, '\0');
+        image.replace(1568, 6, "HW-1.0");  // the simulated cameras' hardware
+        QFile file(firmware);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(image);
+    }
+    widget<QLineEdit>("uploadFileLineEdit")->setText(mp3);
+    widget<QLineEdit>("upgradeFileLineEdit")->setText(firmware);
+    tick({"CAM-A", "CAM-C"});
+
+    const auto http = [](const char* path) {
+        return [path](const camsim::JournalEntry& entry) {
+            return entry.text("protocol") == "http" &&
+                   (*path == 0 || entry.text("target").rfind(path, 0) == 0);
+        };
+    };
+    const struct {
+        const char* button;
+        std::function<bool(const camsim::JournalEntry&)> match;
+    } actions[] = {
+        {"syncTimepushButton", http("/NetSDK/Device/Property")},
+        {"setOSDPushButton", http("/NetSDK/Device/Property")},
+        {"uploadPushButton", http("/System/OEM/UploadFile")},
+        {"upgradePushButton",
+         [](const camsim::JournalEntry& e) { return e.text("protocol") == "upgrade"; }},
+        {"netcomOpenPushButton", isSetnet},
+        {"netcomClosePushButton", isSetnet},
+        {"rebootPushButton", http("/NetSDK/System/Reboot")},
+        {"recoveryPushButton", http("/NetSDK/System/DefaultFactory")},
+    };
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.button);
+        const size_t from = sim->journal().size();
+        ASSERT_TRUE(widget(action.button)->isEnabled());
+        widget(action.button)->click();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return reached(from, action.match) == kTicked; }, kWaitMs))
+            << "reached: "
+            << QStringList(reached(from, action.match).values()).join(",").toStdString();
+        ASSERT_TRUE(waitIdle());
+        EXPECT_EQ(reached(from, action.match), kTicked);
+    }
+}
+
+TEST_F(MainWindowCamerasTest, SetIpSendsTheDialogsAddresses) {
+    tick({"CAM-A", "CAM-C"});
+    const size_t from = sim->journal().size();
+    auto answer = answerNextModal<ModifyIPDialog>([](ModifyIPDialog* dialog) {
+        dialog->findChild<IPAddress*>("ipLineEdit")->setIP("10.77.1.60");
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    widget("setIPPushButton")->click();
+    ASSERT_TRUE(answer->answered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reached(from, isSetnet) == kTicked; }, kWaitMs));
+    QMap<QString, QStringList> sent;
+    const auto entries = sim->journal();
+    for (size_t i = from; i < entries.size(); ++i) {
+        if (isSetnet(entries[i]))
+            sent.insert(QString::fromStdString(entries[i].text("camera")), sentAddress(entries[i]));
+    }
+    // The first ticked row prefills the dialog; addresses count up in row order.
+    EXPECT_EQ(sent.value("CAM-A"), QStringList({"10.77.1.60", "255.255.255.0", "10.77.1.1"}));
+    EXPECT_EQ(sent.value("CAM-C"), QStringList({"10.77.1.61", "255.255.255.0", "10.77.1.1"}));
+    ASSERT_TRUE(waitIdle());
+}
+
+namespace {
+
+// A ping that answers for the hosts listed in answer.txt, fails with exit code 2 for the
+// host in error.txt, stays silent for the rest, and logs every target it was asked about.
+class FakePing {
+public:
+    FakePing() {
+        const QString script = folder.filePath("ping");
+        QFile file(script);
+        file.open(QIODevice::WriteOnly);
+        file.write(("#!/bin/sh\n"
+                    "for target; do :; done\n"
+                    "echo \"$*\" >> '" +
+                    folder.filePath("log") +
+                    "'\n"
+                    "host=${target##*.}\n"
+                    "grep -qx \"$host\" '" +
+                    folder.filePath("error.txt") +
+                    "' 2>/dev/null && exit 2\n"
+                    "grep -qx \"$host\" '" +
+                    folder.filePath("answer.txt") +
+                    "' 2>/dev/null && exit 0\n"
+                    "exit 1\n")
+                       .toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(folder.path()) + ":" + savedPath);
+    }
+    ~FakePing() { qputenv("PATH", savedPath); }
+
+    void answerFor(const QList<int>& hosts) { writeHosts("answer.txt", hosts); }
+    void failAt(int host) { writeHosts("error.txt", {host}); }
+    // The command lines, one per ping.
+    QStringList calls() const {
+        QFile file(folder.filePath("log"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    QList<int> hostsTried() const {
+        QList<int> hosts;
+        for (const QString& call : calls())
+            hosts << call.section('.', -1).toInt();
+        return hosts;
+    }
+
+private:
+    void writeHosts(const char* name, const QList<int>& hosts) {
+        QFile file(folder.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        for (int host : hosts)
+            file.write(QByteArray::number(host) + "\n");
+    }
+
+    QTemporaryDir folder;
+    QByteArray savedPath;
+};
+
+}  // namespace
+
+TEST_F(MainWindowCamerasTest, SyncIpGivesTheFirstFreeAddressesInOrder) {
+    FakePing ping;
+    ping.answerFor({2, 3, 4});
+    tick({"CAM-A", "CAM-C"});
+    widget<QComboBox>("networkSegmentComboBox")
+        ->setCurrentText(QString::fromStdString(camsim::testbedLocalAddress(1)));
+    const size_t from = sim->journal().size();
+    widget("syncIPPushButton")->click();
+
+    EXPECT_EQ(ping.hostsTried(), QList<int>({2, 3, 4, 5, 6}));
+    EXPECT_EQ(ping.calls().value(0), "-n -c 1 -W 0.010 10.77.1.2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reached(from, isSetnet) == kTicked; }, kWaitMs));
+    const auto entries = sim->journal();
+    for (size_t i = from; i < entries.size(); ++i) {
+        if (!isSetnet(entries[i]))
+            continue;
+        const QString id = QString::fromStdString(entries[i].text("camera"));
+        EXPECT_EQ(sentAddress(entries[i]), QStringList({id == "CAM-A" ? "10.77.1.5" : "10.77.1.6",
+                                                        "255.255.255.0", "10.77.1.1"}))
+            << id.toStdString();
+    }
+    ASSERT_TRUE(waitIdle());
+}
+
+TEST_F(MainWindowCamerasTest, SyncIpTriesOnlyDotTwoToDot254) {
+    FakePing ping;
+    QList<int> everyHost;
+    for (int host = 0; host <= 255; ++host)
+        everyHost << host;
+    ping.answerFor(everyHost);  // a full segment
+    tick({"CAM-A"});
+    const size_t from = sim->journal().size();
+    widget("syncIPPushButton")->click();
+
+    QList<int> expected;
+    for (int host = 2; host <= 254; ++host)
+        expected << host;
+    EXPECT_EQ(ping.hostsTried(), expected);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(reached(from, isSetnet).isEmpty());
+}
+
+TEST_F(MainWindowCamerasTest, SyncIpStopsAndChangesNothingWhenPingFails) {
+    const struct {
+        const char* name;
+        std::function<void(FakePing&)> arrange;
+        QList<int> tried;
+    } cases[] = {
+        {"ping reports an error", [](FakePing& ping) { ping.failAt(3); }, {2, 3}},
+        {"ping is missing", [](FakePing&) { qputenv("PATH", "/nonexistent"); }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePing ping;
+        c.arrange(ping);
+        tick({"CAM-A", "CAM-C"});
+        const size_t from = sim->journal().size();
+        auto warning = answerNextModal<QMessageBox>(
+            [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        widget("syncIPPushButton")->click();
+        EXPECT_TRUE(warning->answered);
+        EXPECT_TRUE(warning->text.contains("No device was changed")) << warning->text.toStdString();
+        EXPECT_EQ(ping.hostsTried(), c.tried);
+        ASSERT_TRUE(waitIdle());
+        EXPECT_TRUE(reached(from, isSetnet).isEmpty());
+    }
+}

@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QMetaObject>
 
+#include "ShieldTaskManager.h"
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
@@ -32,7 +33,8 @@ RemoteConfigDialog::RemoteConfigDialog(const QString& address, QWidget* parent)
     : QDialog(parent),
       ui(new Ui::RemoteConfigDialog),
       address_(address),
-      channel_(new NETSDK_CHANNEL{0, 1}) {
+      channel_(new NETSDK_CHANNEL{0, 1}),
+      taskStore_(new ShieldTaskManager(this)) {
     ui->setupUi(this);
     setWindowTitle(
         tr("%1 @%2 - V%3").arg(windowTitle(), address_, QCoreApplication::applicationVersion()));
@@ -126,6 +128,7 @@ void RemoteConfigDialog::logout() {
 
 void RemoteConfigDialog::loadPages() {
     qInfo("加载基础页面和视频组件");
+    taskStore_->setTableView(ui->tbwHumanoidRecognition);
     ui->stackedWidget->setCurrentIndex(NetworkStatusPage);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QMap>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSharedPointer>
 #include <memory>
 
@@ -15,6 +17,7 @@ class ConfigPageManager;
 class ControlAssignmentGroup;
 class QAbstractButton;
 class QTreeWidgetItem;
+class ShieldTaskManager;
 class ZRSDKInstance;
 
 // Velmora's only window: the configuration tree on the left, the pages on the right. It
@@ -87,7 +90,11 @@ private slots:
     void on_cbxLightDeviceImageMode_currentIndexChanged(int index);
     void on_btnSaveLightDeviceConfig_clicked();
 
-    // Human detection page.
+    // Human detection page; onROIValueChanged takes the regions drawn on the preview.
+    void onROIValueChanged(int id, QPolygonF polygon, QColor default_color, QColor alarm_color);
+    void on_btnAddShield_clicked();
+    void on_btnRemoveShield_clicked();
+    void on_resetROIPushButton_clicked();
     void on_btnSaveHumanoidRecognitionConfig_clicked();
 
 private:
@@ -123,12 +130,21 @@ private:
     // Human detection page helpers.
     bool loadHumanoid();
     bool loadAlarmLinkage();
+    bool loadRegionsOfInterest();
+    bool loadArmingTasks();
+    bool saveRegionsOfInterest();
+    bool saveArmingTasks();
+    void updateAddShieldButton();
+    void showRegionsOnPreview();
+    void clearRegionsOnPreview();
 
     std::unique_ptr<Ui::RemoteConfigDialog> ui;
     QSharedPointer<ZRSDKInstance> session_;
     QString address_;
     NETSDK_LOGIN_INFO* login_ = nullptr;
     std::unique_ptr<NETSDK_CHANNEL> channel_;
+    // The human detection page's regions and arming tasks, between its load and save.
+    ShieldTaskManager* taskStore_;
     QMap<QAbstractButton*, ControlAssignmentGroup*> controlGroups_;
     std::unique_ptr<ConfigPageManager> pageManager_;
 };

@@ -8,3 +8,5 @@ void RemoteConfigDialog::openPreview(QWidget*) {}
 void RemoteConfigDialog::showOsdPreview() {}
 void RemoteConfigDialog::setOsdDateTimeVisible(bool) {}
 void RemoteConfigDialog::setOsdTitleVisible(bool) {}
+void RemoteConfigDialog::showRegionsOnPreview() {}
+void RemoteConfigDialog::clearRegionsOnPreview() {}

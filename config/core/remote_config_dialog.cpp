@@ -6,6 +6,7 @@
 #include <QMetaObject>
 
 #include "ShieldTaskManager.h"
+#include "VideoShow.h"
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
@@ -45,6 +46,8 @@ RemoteConfigDialog::~RemoteConfigDialog() {
     logout();
     qDeleteAll(controlGroups_);
     controlGroups_.clear();
+    qDeleteAll(videoViews_);
+    videoViews_.clear();
     pageManager_.reset();
 }
 
@@ -130,6 +133,7 @@ void RemoteConfigDialog::loadPages() {
     qInfo("加载基础页面和视频组件");
     taskStore_->setTableView(ui->tbwHumanoidRecognition);
     ui->stackedWidget->setCurrentIndex(NetworkStatusPage);
+    createVideoViews();
 }
 
 void RemoteConfigDialog::onVideoMaskCoordinateChanged(double) {}

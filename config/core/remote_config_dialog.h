@@ -8,6 +8,7 @@
 #include <QSharedPointer>
 #include <memory>
 
+#include "VideoMaskInfo.h"
 #include "netsdk.h"
 
 namespace Ui {
@@ -18,6 +19,7 @@ class ControlAssignmentGroup;
 class QAbstractButton;
 class QTreeWidgetItem;
 class ShieldTaskManager;
+class VideoShow;
 class ZRSDKInstance;
 
 // Velmora's only window: the configuration tree on the left, the pages on the right. It
@@ -90,6 +92,13 @@ private slots:
     void on_cbxLightDeviceImageMode_currentIndexChanged(int index);
     void on_btnSaveLightDeviceConfig_clicked();
 
+    // Privacy mask page; onVideoMaskValueChanged takes the masks drawn on the preview.
+    void onVideoMaskValueChanged(int id, VIDEO_MASK_INFO info);
+    void on_cbxVideoMaskChannel_currentIndexChanged(int index);
+    void on_ckbVideoMaskEnable_stateChanged(int state);
+    void on_btnCleanVideoMaskConfig_clicked();
+    void on_btnSaveVideoMaskConfig_clicked();
+
     // Human detection page; onROIValueChanged takes the regions drawn on the preview.
     void onROIValueChanged(int id, QPolygonF polygon, QColor default_color, QColor alarm_color);
     void on_btnAddShield_clicked();
@@ -119,7 +128,9 @@ private:
     // OSD page helpers.
     void showOsdTitle(const NETSDK_OSD_TITLE& title);
     QString osdPreviewFormat() const;
-    // The live previews of the video pages.
+    // The live previews of the video pages, one view per host frame.
+    void createVideoViews();
+    VideoShow* videoView(QWidget* frame) const;
     void openPreview(QWidget* frame);
     void showOsdPreview();
     void setOsdDateTimeVisible(bool visible);
@@ -137,12 +148,15 @@ private:
     void updateAddShieldButton();
     void showRegionsOnPreview();
     void clearRegionsOnPreview();
+    // Privacy mask page helpers.
+    void resetMaskList();
 
     std::unique_ptr<Ui::RemoteConfigDialog> ui;
     QSharedPointer<ZRSDKInstance> session_;
     QString address_;
     NETSDK_LOGIN_INFO* login_ = nullptr;
     std::unique_ptr<NETSDK_CHANNEL> channel_;
+    QMap<QWidget*, VideoShow*> videoViews_;
     // The human detection page's regions and arming tasks, between its load and save.
     ShieldTaskManager* taskStore_;
     QMap<QAbstractButton*, ControlAssignmentGroup*> controlGroups_;

@@ -8,6 +8,5 @@ void RemoteConfigDialog::loadGB28181Page() {}
 void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_ENCODE&, int) {}
 void RemoteConfigDialog::showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE&) {}
 void RemoteConfigDialog::loadAudioPage() {}
-void RemoteConfigDialog::loadRegions() {}
 void RemoteConfigDialog::loadTimePage() {}
 void RemoteConfigDialog::loadDevicePage() {}

@@ -116,6 +116,30 @@ private slots:
         QVERIFY(camera.blocks("PUT", kWireOsd).empty());
     }
 
+    // The preview shows the stamp as the camera will: its format follows the form.
+    void previewDrawsTheStampInTheChosenFormat() {
+        DialogOnCamera camera;
+        // Once the pages are loaded each video page's frame hosts its live view.
+        for (const char* frame : {"frameOSDSetting", "frameVideoMask", "frameLightDevice",
+                                  "frameHumanoidRecognition"}) {
+            QVERIFY2(camera.widget<QWidget>(frame)->layout() != nullptr, frame);
+        }
+        camera.showPage(RemoteConfigDialog::OsdPage);
+        camera.widget<QComboBox>("cbxOSDDateFormat")->setCurrentIndex(3);
+        camera.widget<QComboBox>("cbxTimeFormt12HRs")->setCurrentIndex(1);
+        camera.widget<QCheckBox>("ckbDisplayWeekday")->setChecked(false);
+        camera.widget<QLineEdit>("edtTitleText")->setText("Yard");
+        camera.widget<QPushButton>("btnSaveVideoOSDConfig")->click();
+        QStringList labels;
+        for (auto* label :
+             camera.widget<QWidget>("frameOSDSetting")->findChildren<QPushButton*>()) {
+            labels << label->text();
+        }
+        QVERIFY2(labels.contains("Yard"), qPrintable(labels.join('|')));
+        const QRegularExpression stamp(R"(^\d{4}/\d{2}/\d{2} \d{1,2}:\d{2}:\d{2}$)");
+        QVERIFY2(!labels.filter(stamp).isEmpty(), qPrintable(labels.join('|')));
+    }
+
     void failedReadKeepsTheForm() {
         DialogOnCamera camera(R"("faults": {"http_status": {"command:5": 500}})");
         camera.widget<QLineEdit>("edtTitleText")->setText("kept");

@@ -5,6 +5,8 @@
 #include <QHostAddress>
 #include <QMetaObject>
 
+#include "ShieldTaskManager.h"
+#include "VideoShow.h"
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
@@ -32,7 +34,8 @@ RemoteConfigDialog::RemoteConfigDialog(const QString& address, QWidget* parent)
     : QDialog(parent),
       ui(new Ui::RemoteConfigDialog),
       address_(address),
-      channel_(new NETSDK_CHANNEL{0, 1}) {
+      channel_(new NETSDK_CHANNEL{0, 1}),
+      taskStore_(new ShieldTaskManager(this)) {
     ui->setupUi(this);
     setWindowTitle(
         tr("%1 @%2 - V%3").arg(windowTitle(), address_, QCoreApplication::applicationVersion()));
@@ -43,6 +46,8 @@ RemoteConfigDialog::~RemoteConfigDialog() {
     logout();
     qDeleteAll(controlGroups_);
     controlGroups_.clear();
+    qDeleteAll(videoViews_);
+    videoViews_.clear();
     pageManager_.reset();
 }
 
@@ -126,7 +131,9 @@ void RemoteConfigDialog::logout() {
 
 void RemoteConfigDialog::loadPages() {
     qInfo("加载基础页面和视频组件");
+    taskStore_->setTableView(ui->tbwHumanoidRecognition);
     ui->stackedWidget->setCurrentIndex(NetworkStatusPage);
+    createVideoViews();
 }
 
 void RemoteConfigDialog::onVideoMaskCoordinateChanged(double) {}

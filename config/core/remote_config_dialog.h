@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QMap>
+#include <QPointF>
+#include <QPolygonF>
 #include <QSharedPointer>
 #include <memory>
 
+#include "VideoMaskInfo.h"
 #include "netsdk.h"
 
 namespace Ui {
@@ -14,6 +18,8 @@ class ConfigPageManager;
 class ControlAssignmentGroup;
 class QAbstractButton;
 class QTreeWidgetItem;
+class ShieldTaskManager;
+class VideoShow;
 class ZRSDKInstance;
 
 // Velmora's only window: the configuration tree on the left, the pages on the right. It
@@ -92,6 +98,36 @@ private slots:
     // Platform pages.
     void on_btnSaveGB28181Config_clicked();
 
+    // OSD page; the two position slots take the preview's dragged overlays.
+    void onOSDDateTimePosUpdate(QPointF position);
+    void onOSDTitlePosUpdate(QPointF position);
+    void on_gbxOSDDateTime_toggled(bool checked);
+    void on_cbxTitleChannel_currentIndexChanged(int index);
+    void on_ckbTitleEnabled_stateChanged(int state);
+    void on_btnSaveVideoOSDConfig_clicked();
+
+    // Fill-light page.
+    void on_cbxLightDeviceLightMode_currentIndexChanged(int index);
+    void on_cbxLightDeviceLightType_currentIndexChanged(int index);
+    void on_cbxLightDeviceOptType_currentIndexChanged(int index);
+    void on_sldLightDeviceDutyRatio_valueChanged(int value);
+    void on_cbxLightDeviceImageMode_currentIndexChanged(int index);
+    void on_btnSaveLightDeviceConfig_clicked();
+
+    // Privacy mask page; onVideoMaskValueChanged takes the masks drawn on the preview.
+    void onVideoMaskValueChanged(int id, VIDEO_MASK_INFO info);
+    void on_cbxVideoMaskChannel_currentIndexChanged(int index);
+    void on_ckbVideoMaskEnable_stateChanged(int state);
+    void on_btnCleanVideoMaskConfig_clicked();
+    void on_btnSaveVideoMaskConfig_clicked();
+
+    // Human detection page; onROIValueChanged takes the regions drawn on the preview.
+    void onROIValueChanged(int id, QPolygonF polygon, QColor default_color, QColor alarm_color);
+    void on_btnAddShield_clicked();
+    void on_btnRemoveShield_clicked();
+    void on_resetROIPushButton_clicked();
+    void on_btnSaveHumanoidRecognitionConfig_clicked();
+
 private:
     NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
     void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
@@ -121,11 +157,40 @@ private:
     // Tells the user that the camera must be logged into again, then ends the dialog.
     void closeForNewLogin(const QString& message);
 
+    // OSD page helpers.
+    void showOsdTitle(const NETSDK_OSD_TITLE& title);
+    QString osdPreviewFormat() const;
+    // The live previews of the video pages, one view per host frame.
+    void createVideoViews();
+    VideoShow* videoView(QWidget* frame) const;
+    void openPreview(QWidget* frame);
+    void showOsdPreview();
+    void setOsdDateTimeVisible(bool visible);
+    void setOsdTitleVisible(bool visible);
+    // Fill-light page helpers.
+    void fillLightModes(const NETSDK_OPTION_SLOT& modes, ControlAssignmentGroup* group);
+    void setLightPair(int lightType, int dimming, int brightness);
+    // Human detection page helpers.
+    bool loadHumanoid();
+    bool loadAlarmLinkage();
+    bool loadRegionsOfInterest();
+    bool loadArmingTasks();
+    bool saveRegionsOfInterest();
+    bool saveArmingTasks();
+    void updateAddShieldButton();
+    void showRegionsOnPreview();
+    void clearRegionsOnPreview();
+    // Privacy mask page helpers.
+    void resetMaskList();
+
     std::unique_ptr<Ui::RemoteConfigDialog> ui;
     QSharedPointer<ZRSDKInstance> session_;
     QString address_;
     NETSDK_LOGIN_INFO* login_ = nullptr;
     std::unique_ptr<NETSDK_CHANNEL> channel_;
+    QMap<QWidget*, VideoShow*> videoViews_;
+    // The human detection page's regions and arming tasks, between its load and save.
+    ShieldTaskManager* taskStore_;
     QMap<QAbstractButton*, ControlAssignmentGroup*> controlGroups_;
     std::unique_ptr<ConfigPageManager> pageManager_;
 };

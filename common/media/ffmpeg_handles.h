@@ -32,4 +32,8 @@ using ScaleContextPtr = std::unique_ptr<SwsContext, ScaleContextDeleter>;
 // sample rate and channel count (ignored for video). Null when FFmpeg has no such decoder.
 CodecContextPtr openDecoder(AVCodecID id, int sampleRate = 0, int channels = 0);
 
+// The same for a stream a demuxer describes (codec, sizes and the parameter sets it
+// announced). Null when FFmpeg has no such decoder or the parameters are refused.
+CodecContextPtr openDecoder(const AVCodecParameters& parameters);
+
 }  // namespace media

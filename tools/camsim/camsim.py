@@ -19,7 +19,7 @@ from simcore.journal import Journal
 from simcore.simulator import Simulator
 
 # Protocol services, each a module of simcore with a start(simulator) function.
-SERVICES = ["search", "http", "stream", "alarm", "upgrade", "byte_sinks"]
+SERVICES = ["search", "http", "stream", "alarm", "upgrade", "byte_sinks", "rtsp"]
 
 
 def parse_arguments(argv):

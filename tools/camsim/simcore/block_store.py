@@ -26,6 +26,8 @@ class BlockStore:
             return False
         with self._lock:
             block = self._block(layout, command, channel)
+            if layout.apply is not None:
+                return layout.apply(block, body)
             for offset, width in layout.written(body):
                 block[offset:offset + width] = body[offset:offset + width]
         return True

@@ -41,7 +41,7 @@ CONNECTION_TIMEOUT = 10.0
 def start(simulator):
     for camera in simulator.cameras:
         camera["blocks"] = BlockStore(camera)
-        camera["product_tests"] = ProductTests()
+        camera["product_tests"] = ProductTests(camera)
         camera["uploads"] = []
         listen(simulator, camera, camera["http_port"], functools.partial(_serve, simulator))
 

@@ -1,5 +1,13 @@
 """The JSON product-test commands of a camera: gets, sets and the camera's defaults (the
-pan/tilt commands are ptz.py's). Each camera keeps its own copy of the settings."""
+pan/tilt commands are ptz.py's). Each camera keeps its own copy of the settings.
+
+Camera keys (all optional), for cameras whose answers differ from the usual ones:
+    "product_settings": {"record": {...}, "schedule": {...}, ...}  current values, each
+        object replacing the usual one whole (so keys can be left out)
+    "product_defaults": {...}  the same for the camera's defaults
+    "record_time_choices": [...]  the "max_record_time_enum" list; null leaves the key out
+    "storage": {...}  the reply to command 50
+"""
 import copy
 import json
 import threading
@@ -16,6 +24,7 @@ DEFAULTS = {
              "app_name": "live", "stream_id": ""},
 }
 RECORD_TIME_CHOICES = ["5", "10", "30", "60"]
+STORAGE = {"total": 30436, "free": 12001}  # MiB
 CAPABILITIES = {"ptz": True, "audio": True, "sdcard": True, "wifi": False, "humanoid": True}
 
 # get, set and get-defaults command numbers of each settings object
@@ -27,10 +36,16 @@ SETTINGS_COMMANDS = {52: ("record", "get"), 53: ("record", "set"), 54: ("record"
 
 
 class ProductTests:
-    def __init__(self):
+    def __init__(self, camera=None):
+        camera = camera or {}
         # Guards the settings: each HTTP connection runs on its own thread.
         self._lock = threading.Lock()
+        self._defaults = copy.deepcopy(DEFAULTS)
+        self._defaults.update(copy.deepcopy(camera.get("product_defaults", {})))
         self._settings = copy.deepcopy(DEFAULTS)
+        self._settings.update(copy.deepcopy(camera.get("product_settings", {})))
+        self._record_time_choices = camera.get("record_time_choices", RECORD_TIME_CHOICES)
+        self._storage = camera.get("storage", STORAGE)
 
     def answer(self, command, body):
         """(HTTP status, reply text) for one command with its request body (bytes)."""
@@ -38,7 +53,7 @@ class ProductTests:
             if command in SETTINGS_COMMANDS:
                 return self._settings_command(*SETTINGS_COMMANDS[command], body)
             if command == 50:
-                return 200, json.dumps({"total": 30436, "free": 12001})
+                return 200, json.dumps(self._storage)
             if command == 120:
                 return 200, json.dumps({"capabilities": CAPABILITIES})
         return 404, json.dumps({"code": -1})
@@ -46,11 +61,11 @@ class ProductTests:
     def _settings_command(self, name, kind, body):
         if kind == "get":
             reply = dict(self._settings[name])
-            if name == "record":
-                reply["max_record_time_enum"] = RECORD_TIME_CHOICES
+            if name == "record" and self._record_time_choices is not None:
+                reply["max_record_time_enum"] = self._record_time_choices
             return 200, json.dumps(reply)
         if kind == "defaults":
-            return 200, json.dumps(DEFAULTS[name])
+            return 200, json.dumps(self._defaults[name])
         values = _json_object(body)
         if values is None:
             return 400, json.dumps({"code": -1})

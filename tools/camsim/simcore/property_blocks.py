@@ -7,17 +7,21 @@ camera keeps every other byte, so defaults, lists and unsent fields survive a wr
 """
 import time
 
+from simcore import user_accounts
 from simcore.wire import (OPTION_SLOT_BYTES, RANGE_SLOT_BYTES, put_float, put_option_slot,
                           put_range_slot, put_short_slot, put_text, put_word, word_at)
 
 
 class Layout:
-    def __init__(self, length, factory, written, per_channel=False, writable=True):
+    def __init__(self, length, factory, written, per_channel=False, writable=True, apply=None):
         self.length = length
         self.factory = factory
         self.written = written
         self.per_channel = per_channel  # one block per head channel (the stream encoders)
         self.writable = writable
+        # apply(block, body) -> bool, for a block whose write is a command rather than new
+        # field values (the user accounts); it takes the place of merging the written fields.
+        self.apply = apply
 
 
 def _values(*offsets):
@@ -65,11 +69,11 @@ def _time_written(body):
 
 # ---- Command 15: scheduled maintenance --------------------------------------------------------
 
-def _maintain(_camera, _channel):
+def _maintain(camera, _channel):
     block = bytearray(168)
-    put_short_slot(block, 0, 0)
-    put_option_slot(block, 16, 128, (1, 2, 4, 8, 16, 32, 64, 128))
-    put_word(block, 164, 3 * 3600)
+    put_short_slot(block, 0, camera.get("maintain_enabled", 0))
+    put_option_slot(block, 16, camera.get("maintain_days", 128), (1, 2, 4, 8, 16, 32, 64, 128))
+    put_word(block, 164, camera.get("maintain_time", 3 * 3600))
     return block
 
 
@@ -92,17 +96,6 @@ def _alarm_linkage(_camera, _channel):
     block = bytearray(64)
     for index, value in enumerate((0, 1, 0, 1)):
         put_short_slot(block, 16 * index, value)
-    return block
-
-
-USER_STRIDE = 72
-
-
-def _users(camera, _channel):
-    block = bytearray(724)
-    put_text(block, 4, 32, camera["user"])
-    put_text(block, 36, 32, camera["password"])
-    put_word(block, 68, 1)
     return block
 
 
@@ -187,8 +180,8 @@ LAYOUTS = {
     7: Layout(24, _dns, lambda body: [(0, 24)]),
     8: Layout(20, _ip_adaption, lambda body: _values(8)),
     17: Layout(64, _alarm_linkage, lambda body: _values(8, 24, 40, 56)),
-    14: Layout(724, _users,
-               lambda body: [(0, 4)] + [(4 + USER_STRIDE * k, USER_STRIDE) for k in range(10)]),
+    14: Layout(user_accounts.LENGTH, user_accounts.factory, lambda body: [],
+               apply=user_accounts.apply),
     3: Layout(1060, _video_encode,
               lambda body: _values(8, 156, 304, 452, 600, 756, 912), per_channel=True),
     5: Layout(5372, _osd, _osd_written),

@@ -262,9 +262,10 @@ def _video_capture(_camera, _channel):
 
 # ---- Commands 1, 2 and 23: audio ---------------------------------------------------------------
 
-def _audio_capture(_camera, _channel):
+def _audio_capture(camera, _channel):
     block = bytearray(772)
-    put_range_slot(block, 0, 8000, 8000, 32000, choices=(8000, 16000, 32000))
+    put_range_slot(block, 0, camera.get("audio_sample_rate", 8000), 8000, 32000,
+                   choices=(8000, 16000, 32000))
     put_range_slot(block, 156, 16, 16, 16, choices=(16,))
     put_range_slot(block, 312, 80, 1, 100)                      # capture volume
     put_range_slot(block, 468, 80, 1, 100)                      # playback volume

@@ -1,0 +1,133 @@
+#include "rtsp_source.h"
+
+#include <memory>
+#include <utility>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+}
+
+namespace media {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A camera that has not answered for this long is taken as gone.
+constexpr const char* kSocketTimeoutMicroseconds = "5000000";
+// After a stop, the worker may still say TEARDOWN to the camera for this long, so that a
+// camera that allows few viewers frees the slot at once.
+constexpr auto kTeardownGrace = std::chrono::milliseconds(300);
+constexpr int kMaxPicturesPerPacket = 16;
+
+std::string describe(int error) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(error, text, sizeof text);
+    return text;
+}
+
+struct DictionaryDeleter {
+    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
+};
+
+// The demuxer options of a live view: RTP interleaved on the RTSP connection (no UDP ports
+// to open through firewalls), no probing and no buffering.
+std::unique_ptr<AVDictionary, DictionaryDeleter> liveOptions() {
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "rtsp_transport", "tcp", 0);
+    av_dict_set(&options, "timeout", kSocketTimeoutMicroseconds, 0);
+    av_dict_set(&options, "fflags", "nobuffer", 0);
+    av_dict_set(&options, "flags", "low_delay", 0);
+    av_dict_set(&options, "probesize", "32", 0);
+    av_dict_set(&options, "analyzeduration", "0", 0);
+    return std::unique_ptr<AVDictionary, DictionaryDeleter>(options);
+}
+
+}  // namespace
+
+RtspSource::RtspSource(std::string location, Callbacks callbacks)
+    : location_(std::move(location)), callbacks_(std::move(callbacks)) {
+    worker_ = std::thread(&RtspSource::run, this);
+}
+
+RtspSource::~RtspSource() {
+    abortAt_ = Clock::now().time_since_epoch().count();
+    stopping_ = true;
+    worker_.join();
+}
+
+int RtspSource::interruptRequested(void* self) {
+    auto* source = static_cast<RtspSource*>(self);
+    return source->stopping_ && Clock::now().time_since_epoch().count() >= source->abortAt_;
+}
+
+void RtspSource::run() {
+    avformat_network_init();
+    AVFormatContext* input = avformat_alloc_context();
+    std::string reason = "out of memory";
+    if (input != nullptr) {
+        input->interrupt_callback = {&RtspSource::interruptRequested, this};
+        reason = play(&input);
+    }
+    if (input != nullptr) {
+        abortAt_ = (Clock::now() + kTeardownGrace).time_since_epoch().count();
+        avformat_close_input(&input);
+    }
+    if (!stopping_ && callbacks_.ended) {
+        callbacks_.ended(reason);
+    }
+}
+
+std::string RtspSource::play(AVFormatContext** input) {
+    auto options = liveOptions();
+    AVDictionary* optionsInOut = options.release();
+    const int opened = avformat_open_input(input, location_.c_str(), nullptr, &optionsInOut);
+    options.reset(optionsInOut);
+    if (opened < 0) {
+        // avformat_open_input frees the context on failure.
+        *input = nullptr;
+        return "cannot open the stream: " + describe(opened);
+    }
+    const int stream = av_find_best_stream(*input, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (stream < 0) {
+        return "the stream has no video";
+    }
+    CodecContextPtr decoder = openDecoder(*(*input)->streams[stream]->codecpar);
+    FramePtr picture(av_frame_alloc());
+    PacketPtr packet(av_packet_alloc());
+    if (!decoder || !picture || !packet) {
+        return "no decoder for the stream's video";
+    }
+    RgbConverter converter;
+    while (!stopping_) {
+        const int read = av_read_frame(*input, packet.get());
+        if (read < 0) {
+            return "the stream ended: " + describe(read);
+        }
+        const bool ours = packet->stream_index == stream;
+        const int sent = ours ? avcodec_send_packet(decoder.get(), packet.get()) : -1;
+        av_packet_unref(packet.get());
+        // A damaged packet costs its picture; the decoder picks up again at the next one.
+        if (sent >= 0) {
+            deliverPictures(decoder.get(), picture.get(), &converter);
+        }
+    }
+    return "stopped";
+}
+
+void RtspSource::deliverPictures(AVCodecContext* decoder, AVFrame* picture,
+                                 RgbConverter* converter) {
+    // Bounded: one packet yields at most a few pictures; the decoder reports EAGAIN after them.
+    for (int round = 0; round < kMaxPicturesPerPacket; ++round) {
+        if (avcodec_receive_frame(decoder, picture) < 0) {
+            return;
+        }
+        RgbPicture rgb;
+        if (converter->convert(*picture, &rgb) && callbacks_.picture) {
+            callbacks_.picture(rgb);
+        }
+        av_frame_unref(picture);
+    }
+}
+
+}  // namespace media

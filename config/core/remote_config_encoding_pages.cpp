@@ -1,0 +1,218 @@
+// The video and audio encoding pages of the configuration dialog: both streams' encoders,
+// the audio capture and the audio encoder and decoder.
+#include <QComboBox>
+#include <QDebug>
+#include <QPushButton>
+#include <QSpinBox>
+#include <iterator>
+#include <memory>
+
+#include "control_assignment_group.h"
+#include "remote_config_dialog.h"
+#include "ui_remote_config_dialog.h"
+#include "wait_for.h"
+
+namespace {
+
+// Time the camera needs to apply a setting before the user goes on.
+constexpr int kVideoEncoderWaitMs = 15000;
+constexpr int kAudioWaitMs = 3000;
+
+// One stream's row of widgets on the video encoding page.
+struct StreamWidgets {
+    QComboBox* encoder;
+    QComboBox* resolution;
+    QComboBox* rateControl;
+    QSpinBox* bitRate;
+    QSpinBox* frameRate;
+    QSpinBox* keyInterval;
+};
+
+StreamWidgets streamWidgets(Ui::RemoteConfigDialog& ui, int stream) {
+    if (stream == 0) {
+        return {ui.cbxMainStreamEncoder,         ui.cbxMainStreamResolution,
+                ui.cbxMainStreamBitRateCtrlMode, ui.spbMainStreamBitRate,
+                ui.spbMainStreamFrameRate,       ui.spbMainStreamKeyFrameInterval};
+    }
+    return {ui.cbxSubStreamEncoder, ui.cbxSubStreamResolution, ui.cbxSubStreamBitRateCtrlMode,
+            ui.spbSubStreamBitRate, ui.spbSubStreamFrameRate,  ui.spbSubStreamKeyFrameInterval};
+}
+
+// Resolutions travel as width * 10000 + height.
+QString resolutionText(uint32_t value) {
+    return QString("%1 x %2").arg(value / 10000).arg(value % 10000);
+}
+
+// The sample rate and width combos are shown, not edited, yet the save sends what they
+// show. A value they do not list gets an item of its own, so a save that only changes the
+// volumes sends back the camera's value instead of 0 or a neighbour's.
+void showListedValue(QComboBox* combo, int value) {
+    const QString text = QString::number(value);
+    int index = combo->findText(text);
+    if (index < 0) {
+        combo->addItem(text);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+}  // namespace
+
+ControlAssignmentGroup* RemoteConfigDialog::restoreGroup(QAbstractButton* button) {
+    // Each load records the defaults again; one connection is enough for every load.
+    const bool firstUse = !controlGroups_.contains(button);
+    ControlAssignmentGroup* group = controlGroup(button);
+    if (firstUse) {
+        group->addButton(button);
+    }
+    return group;
+}
+
+// ---- Video encoding --------------------------------------------------------------------------
+
+void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_ENCODE& record,
+                                                     int stream) {
+    const StreamWidgets widgets = streamWidgets(*ui, stream);
+    ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultVideoEncoder);
+
+    widgets.encoder->setCurrentIndex(record.encoder.value - 1);
+    group->assignComboBox(widgets.encoder, record.encoder.defaultValue - 1);
+
+    // The camera's count is not trusted beyond the room of the list.
+    const int count =
+        qBound(0, int(record.resolution.count), int(std::size(record.resolution.list)));
+    widgets.resolution->clear();
+    for (int i = 0; i < count; ++i) {
+        const uint32_t value = uint32_t(record.resolution.list[i]);
+        widgets.resolution->addItem(resolutionText(value), value);
+        if (value == uint32_t(record.resolution.value)) {
+            widgets.resolution->setCurrentIndex(i);
+        }
+        if (value == uint32_t(record.resolution.defaultValue)) {
+            group->assignComboBox(widgets.resolution, i);
+        }
+    }
+
+    widgets.rateControl->setCurrentIndex(record.rateControl.value);
+    group->assignComboBox(widgets.rateControl, record.rateControl.defaultValue);
+    widgets.bitRate->setValue(record.bitRate.value);
+    group->assignSpinBox(widgets.bitRate, record.bitRate.defaultValue);
+    widgets.frameRate->setValue(record.frameRate.value);
+    group->assignSpinBox(widgets.frameRate, record.frameRate.defaultValue);
+    widgets.keyInterval->setValue(record.keyInterval.value);
+    group->assignSpinBox(widgets.keyInterval, record.keyInterval.defaultValue);
+}
+
+bool RemoteConfigDialog::saveVideoEncoder(int stream) {
+    const StreamWidgets widgets = streamWidgets(*ui, stream);
+    auto record = std::make_unique<NETSDK_PARAM_VIDEO_ENCODE>();
+    record->encoder.value = widgets.encoder->currentIndex() + 1;
+    record->resolution.value = int32_t(widgets.resolution->currentData().toUInt());
+    record->rateControl.value = widgets.rateControl->currentIndex();
+    record->bitRate.value = widgets.bitRate->value();
+    record->frameRate.value = widgets.frameRate->value();
+    record->keyInterval.value = widgets.keyInterval->value();
+    const NETSDK_CHANNEL pair = {0, stream};
+    return NETSDK_SetParam(login_, &pair, NETSDK_PARAM_ID_VIDEO_ENCODE, record.get(),
+                           int(sizeof(*record))) == 0;
+}
+
+void RemoteConfigDialog::on_btnSaveVideoEncoder_clicked() {
+    if (!saveVideoEncoder(0)) {
+        qDebug("设置主码流视频编码信息失败");
+        return;
+    }
+    if (!saveVideoEncoder(1)) {
+        qDebug("设置子码流视频编码信息失败");
+        return;
+    }
+    WaitFor busy(tr("正在设置视频编码参数，请稍后..."), this);
+    busy.wait(kVideoEncoderWaitMs);
+}
+
+// ---- Audio capture -----------------------------------------------------------------------------
+
+void RemoteConfigDialog::showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE& record) {
+    showListedValue(ui->cbxAudioSampleRate, record.sampleRate.value);
+    showListedValue(ui->cbxAudioSampleBitWidth, record.sampleBits.value);
+    ui->spbAudioInputVolume->setValue(record.captureVolume.value);
+    ui->spbAudioOutputVolume->setValue(record.playbackVolume.value);
+    ui->cbxAudioInputMode->setCurrentIndex(record.input.value);
+}
+
+void RemoteConfigDialog::on_btnSaveAudioAiaoConfig_clicked() {
+    auto record = std::make_unique<NETSDK_PARAM_AUDIO_CAPTURE>();
+    record->sampleRate.value = ui->cbxAudioSampleRate->currentText().toInt();
+    record->sampleBits.value = ui->cbxAudioSampleBitWidth->currentText().toInt();
+    record->captureVolume.value = ui->spbAudioInputVolume->value();
+    record->playbackVolume.value = ui->spbAudioOutputVolume->value();
+    record->input.value = ui->cbxAudioInputMode->currentIndex();
+    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_CAPTURE, record.get(),
+                        int(sizeof(*record))) != 0) {
+        qDebug("设置音频采集参数失败");
+        return;
+    }
+    WaitFor busy(tr("正在设置音频采集参数，请稍后..."), this);
+    busy.wait(kAudioWaitMs);
+}
+
+// ---- Audio encoder and decoder -------------------------------------------------------------
+
+void RemoteConfigDialog::loadAudioPage() {
+    auto record = std::make_unique<NETSDK_PARAM_AUDIO_CODEC>();
+    if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_ENCODE, record.get(),
+                        int(sizeof(*record))) != 0) {
+        qDebug("获取音频编码器配置失败");
+        return;
+    }
+    ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultAudioEncoderConfig);
+    ui->ckbAudioEncoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
+                                                                         : Qt::Unchecked);
+    group->assignCheckBox(ui->ckbAudioEncoderEnabled, record->enabled.defaultValue != 0);
+    ui->cbxAudioEncoderPayload->setCurrentIndex(record->codec.value);
+    group->assignComboBox(ui->cbxAudioEncoderPayload, record->codec.defaultValue);
+    // The decoder's payload is kept for the save but not offered for editing.
+    ui->cbxAudioDecoderPayload->hide();
+
+    *record = {};
+    if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_DECODE, record.get(),
+                        int(sizeof(*record))) != 0) {
+        qDebug("获取音频解码器配置失败");
+        return;
+    }
+    ui->ckbAudioDecoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
+                                                                         : Qt::Unchecked);
+    group->assignCheckBox(ui->ckbAudioDecoderEnabled, record->enabled.defaultValue != 0);
+    ui->cbxAudioDecoderPayload->setCurrentIndex(record->codec.value);
+    group->assignComboBox(ui->cbxAudioDecoderPayload, record->codec.defaultValue);
+}
+
+void RemoteConfigDialog::on_ckbAudioEncoderEnabled_stateChanged(int state) {
+    ui->cbxAudioEncoderPayload->setEnabled(state != 0);
+}
+
+void RemoteConfigDialog::on_ckbAudioDecoderEnabled_stateChanged(int state) {
+    ui->cbxAudioDecoderPayload->setEnabled(state != 0);
+}
+
+bool RemoteConfigDialog::saveAudioCodec(int id, bool enabled, int payload, const char* failure) {
+    auto record = std::make_unique<NETSDK_PARAM_AUDIO_CODEC>();
+    record->enabled.value = enabled ? 1 : 0;
+    record->codec.value = payload;
+    if (NETSDK_SetParam(login_, channel_.get(), id, record.get(), int(sizeof(*record))) != 0) {
+        qDebug("%s", failure);
+        return false;
+    }
+    return true;
+}
+
+void RemoteConfigDialog::on_btnSaveAudioEncoderConfig_clicked() {
+    if (!saveAudioCodec(NETSDK_PARAM_ID_AUDIO_ENCODE, ui->ckbAudioEncoderEnabled->isChecked(),
+                        ui->cbxAudioEncoderPayload->currentIndex(), "设置音频编码器配置失败") ||
+        !saveAudioCodec(NETSDK_PARAM_ID_AUDIO_DECODE, ui->ckbAudioDecoderEnabled->isChecked(),
+                        ui->cbxAudioDecoderPayload->currentIndex(), "设置音频解码器配置失败")) {
+        return;
+    }
+    WaitFor busy(tr("正在配置音频编解码器参数，请稍后..."), this);
+    busy.wait(kAudioWaitMs);
+}

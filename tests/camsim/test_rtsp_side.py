@@ -1,0 +1,207 @@
+"""camsim's RTSP side, spoken to with raw sockets: the request sequence, authorisation,
+refused transports, and H.264 in RTP (single NAL units and FU-A) over the RTSP
+connection."""
+import base64
+import os
+import socket
+import struct
+import subprocess
+import tempfile
+import unittest
+
+from simcore import annexb, rtp_h264, rtsp
+from simcore.config import _with_defaults
+from simcore.journal import Journal
+from simcore.simulator import Simulator
+
+PORT = 8554
+_addresses = (f"127.0.0.{host}" for host in range(61, 250))
+_clip_folder = tempfile.TemporaryDirectory()
+
+
+def make_clip():
+    path = os.path.join(_clip_folder.name, "cif.h264")
+    if not os.path.exists(path):
+        subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                        "testsrc2=size=352x288:rate=25", "-t", "1", "-c:v", "libx264", "-g", "25",
+                        "-bf", "0", "-pix_fmt", "yuv420p", "-f", "h264", path], check=True)
+    return path
+
+
+class Client:
+    """An RTSP client on one connection, reading replies and interleaved packets."""
+
+    def __init__(self, address, user="admin", password="pw"):
+        self.socket = socket.create_connection((address, PORT), timeout=5)
+        self.address = address
+        self.auth = base64.b64encode(f"{user}:{password}".encode()).decode()
+        self.cseq = 0
+        self.buffer = b""
+
+    def close(self):
+        self.socket.close()
+
+    def request(self, method, uri=None, headers=(), authorise=True):
+        self.cseq += 1
+        uri = uri or f"rtsp://{self.address}:{PORT}/mpeg4cif"
+        lines = [f"{method} {uri} RTSP/1.0", f"CSeq: {self.cseq}", *headers]
+        if authorise:
+            lines.append(f"Authorization: Basic {self.auth}")
+        self.socket.sendall(("\r\n".join(lines) + "\r\n\r\n").encode())
+        return self.reply()
+
+    def _read(self, count):
+        while len(self.buffer) < count:
+            piece = self.socket.recv(65536)
+            if not piece:
+                raise ConnectionError("closed")
+            self.buffer += piece
+        data, self.buffer = self.buffer[:count], self.buffer[count:]
+        return data
+
+    def reply(self):
+        """(status, headers, body) of the next reply, skipping interleaved packets."""
+        while True:
+            while b"\r\n\r\n" not in self.buffer and not self.buffer.startswith(b"$"):
+                piece = self.socket.recv(65536)
+                if not piece:
+                    raise ConnectionError("closed")
+                self.buffer += piece
+            if self.buffer.startswith(b"$"):
+                self.packet()
+                continue
+            head, self.buffer = self.buffer.split(b"\r\n\r\n", 1)
+            lines = head.decode().split("\r\n")
+            headers = {k.strip().lower(): v.strip() for k, _, v in
+                       (line.partition(":") for line in lines[1:])}
+            body = self._read(int(headers.get("content-length", "0")))
+            return int(lines[0].split(" ")[1]), headers, body
+
+    def packet(self):
+        """(channel, RTP packet) of the next interleaved frame."""
+        head = self._read(4)
+        if head[0] != 0x24:
+            raise AssertionError(f"expected '$', got {head!r}")
+        return head[1], self._read(struct.unpack(">H", head[2:4])[0])
+
+
+class RtspSideTest(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.address = next(_addresses)
+        camera = _with_defaults({"id": "C1", "ip": self.address, "password": "pw",
+                                 "rtsp_port": PORT, "rtsp": {"video": make_clip(), "fps": 200}}, 0)
+        self.journal_path = os.path.join(self.folder.name, "journal.jsonl")
+        self.simulator = Simulator({"cameras": [camera]}, Journal(self.journal_path))
+        rtsp.start(self.simulator)
+        self.client = Client(self.address)
+
+    def tearDown(self):
+        self.client.close()
+        self.simulator.stop()
+        self.folder.cleanup()
+
+    def setup_and_play(self):
+        status, headers, _ = self.client.request(
+            "SETUP", f"rtsp://{self.address}:{PORT}/mpeg4cif/track1",
+            ["Transport: RTP/AVP/TCP;unicast;interleaved=0-1"])
+        self.assertEqual(status, 200)
+        self.assertIn("interleaved=0-1", headers["transport"])
+        session = headers["session"].split(";")[0]
+        status, headers, _ = self.client.request("PLAY", headers=[f"Session: {session}"])
+        self.assertEqual(status, 200)
+        return session, int(headers["rtp-info"].split("seq=")[1].split(";")[0])
+
+    def test_options_and_describe_give_an_h264_sdp(self):
+        status, headers, _ = self.client.request("OPTIONS", authorise=False)
+        self.assertEqual((status, headers["public"]), (200, rtsp.PUBLIC))
+        status, headers, body = self.client.request("DESCRIBE", headers=["Accept: application/sdp"])
+        self.assertEqual((status, headers["content-type"]), (200, "application/sdp"))
+        sdp = body.decode()
+        self.assertIn("m=video 0 RTP/AVP 96", sdp)
+        self.assertIn("a=rtpmap:96 H264/90000", sdp)
+        sets = sdp.split("sprop-parameter-sets=")[1].split("\r\n")[0].split(",")
+        self.assertEqual([base64.b64decode(s)[0] & 0x1F for s in sets], [7, 8])
+
+    def test_requests_are_refused_with_the_right_status(self):
+        uri = f"rtsp://{self.address}:{PORT}/mpeg4cif"
+        cases = [  # (method, uri, headers, authorise, status)
+            ("DESCRIBE", uri, [], False, 401),
+            ("DESCRIBE", f"rtsp://{self.address}:{PORT}/other", [], True, 404),
+            ("SETUP", uri + "/track1", ["Transport: RTP/AVP;unicast;client_port=5000-5001"],
+             True, 461),
+            ("PLAY", uri, ["Session: 1234"], True, 455),
+            ("RECORD", uri, [], True, 501),
+        ]
+        for method, target, headers, authorise, expected in cases:
+            with self.subTest(method=method, expected=expected):
+                status, reply_headers, _ = self.client.request(method, target, headers, authorise)
+                self.assertEqual(status, expected)
+                if expected == 401:
+                    self.assertEqual(reply_headers["www-authenticate"], 'Basic realm="camsim"')
+        wrong = Client(self.address, password="nope")
+        self.addCleanup(wrong.close)
+        self.assertEqual(wrong.request("DESCRIBE")[0], 401)
+
+    def test_play_sends_the_clip_as_rtp_and_teardown_ends_it(self):
+        session, first_sequence = self.setup_and_play()
+        nals, sequence, current, fragmented = [], first_sequence, b"", False
+        while True:  # the first access unit, ended by the marker bit
+            channel, packet = self.client.packet()
+            self.assertEqual((channel, packet[0] >> 6, packet[1] & 0x7F), (0, 2, 96))
+            self.assertEqual(struct.unpack(">H", packet[2:4])[0], sequence & 0xFFFF)
+            sequence += 1
+            payload = packet[12:]
+            if payload[0] & 0x1F == rtp_h264.FU_A:
+                fragmented = True
+                if payload[1] & 0x80:
+                    current = bytes([(payload[0] & 0xE0) | (payload[1] & 0x1F)])
+                current += payload[2:]
+                if payload[1] & 0x40:
+                    nals.append(current)
+            else:
+                nals.append(payload)
+            if packet[1] & 0x80:
+                break
+        with open(make_clip(), "rb") as clip:
+            first_unit = annexb.split_access_units(clip.read(), annexb.H264)[0][0]
+        self.assertEqual(nals, rtp_h264.nal_units(first_unit))
+        self.assertTrue(fragmented, "the key frame should need FU-A")
+        # The reply to TEARDOWN comes after the packets already on their way.
+        status, _, _ = self.client.request("TEARDOWN", headers=[f"Session: {session}"])
+        self.assertEqual(status, 200)
+        with open(self.journal_path, encoding="utf-8") as journal:
+            methods = [line.split('"method": "')[1].split('"')[0] for line in journal
+                       if '"method"' in line]
+        self.assertEqual(methods, ["SETUP", "PLAY", "TEARDOWN"])
+
+    def test_malformed_requests_end_the_connection(self):
+        for garbage in (b"HELLO\r\n\r\n", b"DESCRIBE x RTSP/1.0\r\nContent-Length: -5\r\n\r\n",
+                        b"A" * (rtsp.MAX_HEAD_BYTES + 10)):
+            with self.subTest(garbage=garbage[:20]):
+                client = Client(self.address)
+                self.addCleanup(client.close)
+                client.socket.sendall(garbage)
+                with self.assertRaises(ConnectionError):
+                    client.reply()
+
+
+class PacketiserTest(unittest.TestCase):
+    def test_nal_units_fit_or_are_split_into_fu_a(self):
+        for size in (1, rtp_h264.MAX_PAYLOAD, rtp_h264.MAX_PAYLOAD + 1, 5000):
+            with self.subTest(size=size):
+                nal = bytes([0x65]) + bytes(range(256)) * (size // 256) + bytes(size % 256)
+                nal = nal[:size]
+                pieces = rtp_h264.payloads(nal)
+                self.assertTrue(all(len(p) <= rtp_h264.MAX_PAYLOAD for p in pieces))
+                if len(pieces) == 1:
+                    self.assertEqual(pieces[0], nal)
+                    continue
+                self.assertEqual([p[0] for p in pieces], [0x60 | 28] * len(pieces))
+                self.assertEqual(pieces[0][1], 0x80 | 5)
+                self.assertEqual(pieces[-1][1], 0x40 | 5)
+                self.assertEqual(nal[:1] + b"".join(p[2:] for p in pieces), nal)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,243 @@
+// The cover detection page against camsim: load, save of the edited record, the region frame
+// over the preview, the arming rows, restore and the refusals.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtEndian>
+#include <QtTest>
+#include <cstring>
+
+#include "AddTaskDialog.h"
+#include "CoverDetectionWidget.h"
+#include "Overlay.h"
+#include "VideoSurface.h"
+#include "modalhelper.h"
+#include "page_camera.h"
+#include "picture_geometry.h"
+
+namespace {
+
+constexpr int kWireCover = 25;
+constexpr int kHead = 16;
+constexpr int kWaitMs = 5000;
+
+// Wire positions of the value words that the page reads and writes.
+enum Wire {
+    Enabled = 8,
+    Sensitivity = 24,
+    Threshold = 180,
+    Left = 336,
+    Top = 492,
+    Right = 648,
+    Bottom = 804,
+    Windows = 952,
+    WindowBytes = 640,
+    InUse = 8,
+    Begin = 24,
+    End = 180,
+    Days = 336,
+    Fourth = 492,
+    FlashLight = 3520,
+    PromptTone = 3536,
+};
+
+int wordAt(const QByteArray& body, int offset) {
+    return qFromLittleEndian<qint32>(body.constData() + kHead + offset);
+}
+
+float floatAt(const QByteArray& body, int offset) {
+    const qint32 word = wordAt(body, offset);
+    float value = 0;
+    std::memcpy(&value, &word, sizeof value);
+    return value;
+}
+
+int windowWord(const QByteArray& body, int window, int field) {
+    return wordAt(body, Windows + WindowBytes * window + field);
+}
+
+void setPercent(NETSDK_RANGE_SLOT& slot, float percent) {
+    std::memcpy(&slot.value, &percent, sizeof percent);
+}
+
+void arm(NETSDK_TIME_SEGMENT& window, int inUse, int begin, int end, int days) {
+    window.head.value = inUse;
+    window.ranges[0].value = begin;
+    window.ranges[1].value = end;
+    window.ranges[2].value = days;
+    window.ranges[3].value = 1;
+}
+
+struct Page {
+    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+        widget.show();
+        QCoreApplication::processEvents();  // runs the queued load
+    }
+    template <typename T>
+    T* child(const char* name = nullptr) {
+        T* found = name ? widget.findChild<T*>(name) : widget.findChild<T*>();
+        if (found == nullptr) {
+            qFatal("no %s", name ? name : "child");
+        }
+        return found;
+    }
+    QTableWidget* table() { return child<QTableWidget>("tableWidget"); }
+    void save() { child<QPushButton>("savePushButton")->click(); }
+    CoverDetectionWidget widget;
+};
+
+}  // namespace
+
+class CoverDetectionPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCOMPARE(NETSDK_Init(), 0); }
+    void cleanupTestCase() { NETSDK_Cleanup(); }
+
+    void loadFillsTheFormAndSaveSendsItBack() {
+        PageCamera camera;
+        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
+        QVERIFY(record != nullptr);
+        record->enabled.value = 1;
+        record->sensitivity.value = 4;
+        record->threshold.value = 70;
+        record->flashLight.value = 0;
+        record->promptTone.value = 1;
+        arm(record->windows[0], 0, 0, 60, 127);  // not in use: a gap
+        arm(record->windows[1], 1, 30600, 86400 + 3600, 2);
+        arm(record->windows[2], -1, 0, 60, 127);
+        arm(record->windows[3], 1, 0, 7200, 127);
+        Page page(camera);
+        QVERIFY(page.child<QGroupBox>("coverDetectionGroupBox")->isChecked());
+        QCOMPARE(page.child<QSlider>("sensLevelSlider")->value(), 4);
+        QCOMPARE(page.child<QSpinBox>("sensLevelSpinBox")->value(), 4);
+        QCOMPARE(page.child<QSpinBox>("sensLevelSpinBox_3")->value(), 70);
+        QVERIFY(!page.child<QCheckBox>("alarmLightsCheckBox")->isChecked());
+        QCOMPARE(page.table()->rowCount(), 2);
+        QCOMPARE(page.table()->item(0, 0)->text(), QString("蓝色区域"));
+        QCOMPARE(page.table()->item(0, 1)->text(), QString("08:30:00"));
+        QCOMPARE(page.table()->item(0, 2)->text(), QString("01:00:00"));
+
+        page.child<QSlider>("thresholdSlider")->setValue(20);
+        page.child<QCheckBox>("toneBroadcastCheckBox")->setChecked(false);
+        page.save();
+        const auto puts = camera.blockBodies("PUT", kWireCover);
+        QCOMPARE(puts.size(), size_t(1));
+        const QByteArray& body = puts[0];
+        QCOMPARE(wordAt(body, Enabled), 1);
+        QCOMPARE(wordAt(body, Sensitivity), 4);
+        QCOMPARE(wordAt(body, Threshold), 20);
+        QCOMPARE(wordAt(body, FlashLight), 0);
+        QCOMPARE(wordAt(body, PromptTone), 0);
+        // The shown rows fill the entries from the first on; the rest go out as zeros.
+        const int expected[4][5] = {
+            {1, 30600, 3600, 2, 0}, {1, 0, 7200, 127, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}};
+        const int fields[] = {InUse, Begin, End, Days, Fourth};
+        for (int window = 0; window < 4; ++window) {
+            for (int field = 0; field < 5; ++field) {
+                QCOMPARE(windowWord(body, window, fields[field]), expected[window][field]);
+            }
+        }
+    }
+
+    void theRegionFrameSitsOnThePictureAndDraggingItOffIsClamped() {
+        PageCamera camera;
+        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
+        setPercent(record->left, 25);
+        setPercent(record->top, 20);
+        setPercent(record->right, 75);
+        setPercent(record->bottom, 60);
+        Page page(camera);
+        auto* video = page.child<QFrame>("videoFrame")->findChild<VideoSurface*>();
+        QVERIFY(video != nullptr);
+        auto* frame = video->findChild<Overlay*>();
+        QVERIFY(frame != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), kWaitMs);
+        const QSize picture = camera.session()->streamResolution(1, false);
+        QCOMPARE(frame->geometry().topLeft(), mapPercentToWidget(video, picture, {25, 20}));
+        QCOMPARE(frame->geometry().bottomRight(), mapPercentToWidget(video, picture, {75, 60}));
+
+        // Drag the frame far to the left and down, past the picture's edges.
+        const QPoint grip = frame->rect().center();
+        QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(-2000, 2000), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &drag);
+        QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, frame->rect().center());
+        page.save();
+        const auto puts = camera.blockBodies("PUT", kWireCover);
+        QCOMPARE(puts.size(), size_t(1));
+        for (int edge : {Left, Top, Right, Bottom}) {
+            const float value = floatAt(puts[0], edge);
+            QVERIFY2(value >= 0 && value <= 100, qPrintable(QString::number(value)));
+        }
+        QCOMPARE(floatAt(puts[0], Left), 0.0f);
+        QCOMPARE(floatAt(puts[0], Bottom), 100.0f);
+    }
+
+    void rowsComeFromTheDialogUpToFour() {
+        PageCamera camera;
+        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
+        for (int window = 0; window < 3; ++window) {
+            arm(record->windows[window], 1, 3600 * window, 3600 * window + 60, 127);
+        }
+        Page page(camera);
+        auto* add = page.child<QToolButton>("addToolButton");
+        auto* remove = page.child<QToolButton>("removeToolButton");
+        QVERIFY(add->isEnabled());
+        QVERIFY(!remove->isEnabled());
+        const auto answer = answerNextModal<AddTaskDialog>([](AddTaskDialog* dialog) {
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        add->click();
+        QVERIFY(answer->answered);
+        QCOMPARE(page.table()->rowCount(), 4);
+        QVERIFY(!add->isEnabled());
+        page.table()->selectRow(0);
+        QVERIFY(remove->isEnabled());
+        remove->click();
+        QCOMPARE(page.table()->rowCount(), 3);
+        QVERIFY(add->isEnabled());
+    }
+
+    void restorePutsTheCameraDefaultsAndSendsNothing() {
+        PageCamera camera;
+        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
+        record->enabled = {0, 0, 1, 0};
+        record->sensitivity.value = 5;
+        record->sensitivity.defaultValue = 2;
+        record->threshold.value = 90;
+        record->threshold.defaultValue = 30;
+        record->flashLight = {0, 0, 0, 1};
+        Page page(camera);
+        page.child<QPushButton>("resetPushButton")->click();
+        QVERIFY(!page.child<QGroupBox>("coverDetectionGroupBox")->isChecked());
+        QCOMPARE(page.child<QSlider>("sensLevelSlider")->value(), 2);
+        QCOMPARE(page.child<QSpinBox>("sensLevelSpinBox_3")->value(), 30);
+        QVERIFY(page.child<QCheckBox>("alarmLightsCheckBox")->isChecked());
+        QVERIFY(camera.blockBodies("PUT", kWireCover).empty());
+    }
+
+    void anUnreadableRecordKeepsTheFormAndSavesNothing() {
+        PageCamera camera(R"("faults": {"http_status": {"command:25": 500}})");
+        Page page(camera);
+        QVERIFY(page.child<QFrame>("videoFrame")->findChild<VideoSurface*>() != nullptr);
+        QVERIFY(page.child<QFrame>("videoFrame")->findChild<Overlay*>() == nullptr);
+        QCOMPARE(page.table()->rowCount(), 0);
+        page.child<QSlider>("sensLevelSlider")->setValue(3);
+        page.child<QPushButton>("resetPushButton")->click();
+        QCOMPARE(page.child<QSlider>("sensLevelSlider")->value(), 3);
+        page.save();
+        QCOMPARE(camera.blockBodies("GET", kWireCover).size(), size_t(2));
+        QVERIFY(camera.blockBodies("PUT", kWireCover).empty());
+    }
+};
+
+QTEST_MAIN(CoverDetectionPageTest)
+#include "test_cover_detection_page.moc"

@@ -1,0 +1,343 @@
+"""RTSP live video on each camera's RTSP port (554 unless "rtsp_port" says otherwise).
+
+One presentation, "/mpeg4cif", with one H.264 track. The client asks OPTIONS, DESCRIBE,
+SETUP (RTP over the RTSP connection only: "RTP/AVP/TCP;interleaved=a-b"), PLAY and
+TEARDOWN; after PLAY the camera sends the clip as RTP packets framed by '$', the channel
+and a 16-bit length, looping it at its own pace until TEARDOWN or the client leaves.
+Requests need Basic authorisation with the camera's user and password.
+
+Camera keys (all optional):
+    "rtsp_port": 554
+    "rtsp": {"video": path of an Annex B H.264 clip, "fps": 25, "loop": true}
+Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, status,
+transport, session, range); event "closed" when the connection ends.
+"""
+import base64
+import random
+import select
+import threading
+import time
+
+from simcore import annexb, rtp_h264
+from simcore.tcp_service import STOP_POLL_SECONDS, listen
+
+DEFAULT_PORT = 554
+PATH = "/mpeg4cif"
+TRACK = "track1"
+PUBLIC = "OPTIONS, DESCRIBE, SETUP, PLAY, TEARDOWN"
+# Bounds on what one request may bring: a head of header lines, and a body.
+MAX_HEAD_BYTES = 16384
+MAX_BODY_BYTES = 65536
+SESSION_TIMEOUT = 60
+REASONS = {200: "OK", 400: "Bad Request", 401: "Unauthorized", 404: "Not Found",
+           454: "Session Not Found", 455: "Method Not Valid in This State",
+           461: "Unsupported Transport", 501: "Not Implemented"}
+
+
+def start(simulator):
+    for camera in simulator.cameras:
+        try:
+            listen(simulator, camera, int(camera.get("rtsp_port", DEFAULT_PORT)),
+                   lambda connection, cam: Connection(simulator, connection, cam).serve())
+        except PermissionError as error:
+            # Port 554 needs privileges; the other protocols are still worth serving.
+            print(f"camsim: no RTSP for {camera['id']}: {error}", flush=True)
+
+
+# The access units of each clip, split once: clips do not change during a run.
+_units_cache = {}
+_units_lock = threading.Lock()
+
+
+def _clip(path):
+    with _units_lock:
+        if path not in _units_cache:
+            with open(path, "rb") as source:
+                data = source.read()
+            _units_cache[path] = (annexb.split_access_units(data, annexb.H264),
+                                  rtp_h264.sprop_parameter_sets(data))
+        return _units_cache[path]
+
+
+class Request:
+    def __init__(self, method, uri, headers, body):
+        self.method = method
+        self.uri = uri
+        self.headers = headers  # lower-case names
+        self.body = body
+
+    def header(self, name, otherwise=""):
+        return self.headers.get(name.lower(), otherwise)
+
+
+class Connection:
+    """One client connection: reads requests, answers them, and runs the sender after
+    PLAY. Replies and RTP packets share the socket, so every write takes the lock."""
+
+    def __init__(self, simulator, connection, camera):
+        self.simulator = simulator
+        self.socket = connection
+        self.camera = camera
+        self.settings = camera.get("rtsp", {})
+        self.send_lock = threading.Lock()
+        self.session = None
+        self.channel = None
+        self.playing = threading.Event()
+        self.ended = threading.Event()
+
+    def serve(self):
+        # Blocking for good: two threads use the socket, and switching its time-out under
+        # one of them would make that one's call fail at random.
+        self.socket.settimeout(None)
+        reader = _Reader(self.socket, self.simulator)
+        try:
+            while not self.simulator.stopping.is_set() and not self.ended.is_set():
+                request = reader.next_request()
+                if request is None:
+                    return
+                self._answer(request)
+        finally:
+            self.ended.set()
+            self.simulator.journal.record(self.camera["id"], "rtsp", event="closed")
+
+    def _answer(self, request):
+        status, extra, body = self._dispatch(request)
+        self.simulator.journal.record(
+            self.camera["id"], "rtsp", method=request.method, uri=request.uri,
+            cseq=request.header("CSeq"), user=_basic_user(request), status=status,
+            transport=request.header("Transport"), session=request.header("Session"),
+            range=request.header("Range"))
+        lines = [f"RTSP/1.0 {status} {REASONS[status]}", f"CSeq: {request.header('CSeq', '0')}",
+                 "Server: camsim"] + extra
+        if body:
+            lines.append(f"Content-Length: {len(body)}")
+        reply = ("\r\n".join(lines) + "\r\n\r\n").encode() + body
+        self.send(reply)
+        if request.method == "PLAY" and status == 200:
+            self._start_sender()
+        if request.method == "TEARDOWN" and status == 200:
+            self.ended.set()
+
+    def _dispatch(self, request):
+        if request.method == "OPTIONS":
+            return 200, [f"Public: {PUBLIC}"], b""
+        if request.method not in ("DESCRIBE", "SETUP", "PLAY", "TEARDOWN"):
+            return 501, [], b""
+        if not _authorised(request, self.camera):
+            return 401, ['WWW-Authenticate: Basic realm="camsim"'], b""
+        if not _path_of(request.uri).startswith(PATH):
+            return 404, [], b""
+        return getattr(self, "_" + request.method.lower())(request)
+
+    def _describe(self, request):
+        if not self.settings.get("video"):
+            return 404, [], b""
+        sdp = self._sdp().encode()
+        return 200, ["Content-Type: application/sdp",
+                     f"Content-Base: {_base_uri(request.uri)}/"], sdp
+
+    def _sdp(self):
+        _, (sets, profile) = _clip(self.settings["video"])
+        fmtp = "packetization-mode=1"
+        if profile:
+            fmtp += f";profile-level-id={profile}"
+        if sets:
+            fmtp += f";sprop-parameter-sets={sets}"
+        address = self.camera["ip"]
+        return "\r\n".join([
+            "v=0", f"o=- {random.randint(1, 1 << 30)} 1 IN IP4 {address}", "s=camsim live",
+            "c=IN IP4 0.0.0.0", "t=0 0", "a=control:*", "a=range:npt=0-",
+            f"m=video 0 RTP/AVP {rtp_h264.PAYLOAD_TYPE}",
+            f"a=rtpmap:{rtp_h264.PAYLOAD_TYPE} H264/{rtp_h264.CLOCK_RATE}",
+            f"a=fmtp:{rtp_h264.PAYLOAD_TYPE} {fmtp}", f"a=control:{TRACK}", ""])
+
+    def _setup(self, request):
+        if self.session is not None:
+            return 455, [], b""
+        channel = _interleaved_channel(request.header("Transport"))
+        if channel is None:
+            return 461, [], b""
+        self.channel = channel
+        self.ssrc = random.randint(1, 0xFFFFFFFF)
+        self.session = "%08X" % random.randint(1, 0xFFFFFFFF)
+        return 200, [f"Transport: RTP/AVP/TCP;unicast;interleaved={channel}-{channel + 1};"
+                     f"ssrc={self.ssrc:08X}",
+                     f"Session: {self.session};timeout={SESSION_TIMEOUT}"], b""
+
+    def _play(self, request):
+        if self.session is None or self.playing.is_set():
+            return 455, [], b""
+        if _session_id(request) != self.session:
+            return 454, [], b""
+        self.first_sequence = random.randint(0, 0x7FFF)
+        self.first_timestamp = random.randint(0, 0x7FFFFFFF)
+        return 200, [f"Session: {self.session}", "Range: npt=0.000-",
+                     f"RTP-Info: url={_base_uri(request.uri)}/{TRACK};seq={self.first_sequence};"
+                     f"rtptime={self.first_timestamp}"], b""
+
+    def _teardown(self, request):
+        if self.session is None:
+            return 455, [], b""
+        if _session_id(request) != self.session:
+            return 454, [], b""
+        return 200, [], b""
+
+    def send(self, data):
+        with self.send_lock:
+            self.socket.sendall(data)
+
+    def _start_sender(self):
+        self.playing.set()
+        threading.Thread(target=self._send_clip, daemon=True).start()
+
+    def _send_clip(self):
+        units, _ = _clip(self.settings["video"])
+        fps = max(1, int(self.settings.get("fps", 25)))
+        loop = self.settings.get("loop", True)
+        packetiser = rtp_h264.Packetiser(self.ssrc, self.first_sequence)
+        started = time.monotonic()
+        frame = 0
+        try:
+            while not self._stopped():
+                for unit, _ in units:
+                    delay = started + frame / fps - time.monotonic()
+                    if delay > 0 and self.ended.wait(delay):
+                        return
+                    if self._stopped():
+                        return
+                    timestamp = self.first_timestamp + frame * rtp_h264.CLOCK_RATE // fps
+                    for packet in packetiser.packets(unit, timestamp):
+                        self.send(b"$" + bytes([self.channel]) + len(packet).to_bytes(2, "big") +
+                                  packet)
+                    frame += 1
+                if not loop:
+                    return
+        except OSError:
+            self.ended.set()  # the client went away
+
+    def _stopped(self):
+        return self.ended.is_set() or self.simulator.stopping.is_set()
+
+
+class _Reader:
+    """Reads RTSP requests from the connection, skipping the client's interleaved
+    packets (RTCP receiver reports)."""
+
+    def __init__(self, connection, simulator):
+        self.connection = connection
+        self.simulator = simulator
+        self.buffer = bytearray()
+
+    def next_request(self):
+        """The next request, or None when the peer closed, the simulator stops or the
+        request is malformed."""
+        while True:
+            if not self._fill(1):
+                return None
+            if self.buffer[0] == 0x24:  # '$': an interleaved packet from the client
+                if not self._fill(4):
+                    return None
+                length = int.from_bytes(self.buffer[2:4], "big")
+                if not self._fill(4 + length):
+                    return None
+                del self.buffer[:4 + length]
+                continue
+            return self._request()
+
+    def _request(self):
+        end = self.buffer.find(b"\r\n\r\n")
+        while end < 0:
+            if len(self.buffer) > MAX_HEAD_BYTES or not self._fill(len(self.buffer) + 1):
+                return None
+            end = self.buffer.find(b"\r\n\r\n")
+        head = bytes(self.buffer[:end]).decode("latin-1").split("\r\n")
+        del self.buffer[:end + 4]
+        parts = head[0].split(" ")
+        if len(parts) != 3 or not parts[2].startswith("RTSP/"):
+            return None
+        headers = {}
+        for line in head[1:]:
+            name, colon, value = line.partition(":")
+            if colon:
+                headers[name.strip().lower()] = value.strip()
+        try:
+            length = int(headers.get("content-length", "0"))
+        except ValueError:
+            return None
+        if not 0 <= length <= MAX_BODY_BYTES or not self._fill(length):
+            return None
+        body = bytes(self.buffer[:length])
+        del self.buffer[:length]
+        return Request(parts[0], parts[1], headers, body)
+
+    def _fill(self, count):
+        """Reads until the buffer holds count bytes; False when that cannot happen."""
+        while len(self.buffer) < count:
+            if self.simulator.stopping.is_set():
+                return False
+            # Waits in select, not in a socket time-out: see Connection.serve.
+            readable, _, _ = select.select([self.connection], [], [], STOP_POLL_SECONDS)
+            if not readable:
+                continue
+            piece = self.connection.recv(65536)
+            if not piece:
+                return False
+            self.buffer += piece
+        return True
+
+
+def _path_of(uri):
+    """The path of an rtsp:// URI (or of a bare path)."""
+    if "://" in uri:
+        rest = uri.split("://", 1)[1]
+        slash = rest.find("/")
+        return rest[slash:] if slash >= 0 else "/"
+    return uri
+
+
+def _base_uri(uri):
+    """The presentation's URI as the client named it, without a track suffix."""
+    base = uri.rstrip("/")
+    if base.endswith("/" + TRACK):
+        base = base[:-len(TRACK) - 1]
+    return base
+
+
+def _interleaved_channel(transport):
+    """The first channel of "RTP/AVP/TCP;...;interleaved=a-b", or None for any other
+    transport."""
+    for option in transport.split(","):
+        fields = [field.strip() for field in option.split(";")]
+        if fields[0].upper() != "RTP/AVP/TCP":
+            continue
+        for field in fields[1:]:
+            if field.startswith("interleaved="):
+                first = field[len("interleaved="):].split("-")[0]
+                if first.isdigit() and int(first) <= 254:
+                    return int(first)
+    return None
+
+
+def _session_id(request):
+    return request.header("Session").split(";")[0].strip()
+
+
+def _credentials(request):
+    kind, _, value = request.header("Authorization").partition(" ")
+    if kind.lower() != "basic":
+        return None
+    try:
+        user, colon, password = base64.b64decode(value.strip(), validate=True).decode(
+            "utf-8").partition(":")
+    except (ValueError, UnicodeDecodeError):
+        return None
+    return (user, password) if colon else None
+
+
+def _basic_user(request):
+    credentials = _credentials(request)
+    return credentials[0] if credentials else ""
+
+
+def _authorised(request, camera):
+    return _credentials(request) == (camera["user"], camera["password"])

@@ -62,8 +62,9 @@ void InputUserDialog::fill(const UserAccount& account) {
     confirmPasswordLineEdit->setText(account.password);
     userGroupComboBox->setCurrentIndex(account.level);
     userStatusCheckBox->setChecked(account.enabled);
+    // The camera finds the account to change by its name, so the name cannot change here.
+    usernameLineEdit->setReadOnly(true);
     if (account.name.compare("admin", Qt::CaseInsensitive) == 0) {
-        usernameLineEdit->setReadOnly(true);
         userGroupComboBox->setEnabled(false);
         userStatusCheckBox->setEnabled(false);
     }

@@ -205,6 +205,20 @@ private slots:
         QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), QString("better"));
     }
 
+    // The administrator's group cannot be chosen in the form, so it goes back as it came,
+    // also a group this program has no name for.
+    void theAdministratorsGroupIsSentBackAsItCame() {
+        const UserAccount admin{"Admin", "pw", 7, true};
+        whenModal([](QWidget* form) {
+            form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        });
+        bool accepted = false;
+        const UserAccount entered = InputUserDialog::getUser(nullptr, &admin, &accepted);
+        QVERIFY(accepted);
+        QCOMPARE(entered.level, 7);
+        QVERIFY(entered.enabled);
+    }
+
     void deleteAsksFirst() {
         open();
         table->selectRow(1);

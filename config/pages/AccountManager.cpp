@@ -142,10 +142,12 @@ void AccountManager::modifyUser() {
     }
     const UserAccount current = accountInRow(row);
     bool accepted = false;
-    const UserAccount edited = InputUserDialog::getUser(this, &current, &accepted);
+    UserAccount edited = InputUserDialog::getUser(this, &current, &accepted);
     if (!accepted) {
         return;
     }
+    // Another name would make the camera change the account of that name instead.
+    edited.name = current.name;
     if (session->modifyUser(edited)) {
         showInRow(row, edited);
     }

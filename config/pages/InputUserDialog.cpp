@@ -62,8 +62,10 @@ void InputUserDialog::fill(const UserAccount& account) {
     confirmPasswordLineEdit->setText(account.password);
     userGroupComboBox->setCurrentIndex(account.level);
     userStatusCheckBox->setChecked(account.enabled);
+    // The camera finds the account to change by its name, so the name cannot change here.
+    usernameLineEdit->setReadOnly(true);
+    fixedLevel = account.level;
     if (account.name.compare("admin", Qt::CaseInsensitive) == 0) {
-        usernameLineEdit->setReadOnly(true);
         userGroupComboBox->setEnabled(false);
         userStatusCheckBox->setEnabled(false);
     }
@@ -73,7 +75,8 @@ UserAccount InputUserDialog::entered() const {
     UserAccount account;
     account.name = usernameLineEdit->text();
     account.password = passwordLineEdit->text();
-    account.level = userGroupComboBox->currentIndex();
+    // A group the combo cannot show reads as -1 there; a locked one is sent back unchanged.
+    account.level = userGroupComboBox->isEnabled() ? userGroupComboBox->currentIndex() : fixedLevel;
     account.enabled = userStatusCheckBox->isChecked();
     return account;
 }

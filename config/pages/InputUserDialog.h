@@ -34,4 +34,6 @@ private:
     QLineEdit* confirmPasswordLineEdit = nullptr;
     QComboBox* userGroupComboBox = nullptr;
     QCheckBox* userStatusCheckBox = nullptr;
+    // The group of an account whose group the form does not let the user choose.
+    int fixedLevel = 0;
 };

@@ -168,6 +168,29 @@ private slots:
         QCOMPARE(camera->blockWrites(kWireUsers).at(0).substr(0, 8), std::string("01000000"));
     }
 
+    // The camera finds the account to modify by its name: another name in the form would
+    // overwrite that other account instead.
+    void modifyKeepsTheAccountsName() {
+        open();
+        table->selectRow(1);
+        bool nameReadOnly = false;
+        whenModal([&nameReadOnly](QWidget* form) {
+            nameReadOnly = form->findChild<QLineEdit*>("usernameLineEdit")->isReadOnly();
+            fillForm(form, {"admin", "taken", 2, false});
+        });
+        press("modifyPushButton");
+        QVERIFY(nameReadOnly);
+        QCOMPARE(row(0), QStringList({"admin", "管理员", "启用"}));
+        QCOMPARE(table->item(1, 0)->text(), QString("guest"));
+        QCOMPARE(table->item(1, 0)->data(Qt::UserRole).toString(), QString("taken"));
+        QCOMPARE(camera->blockWrites(kWireUsers).at(0).substr(8, 12), camsim::hex("guest") + "00");
+        const QList<UserAccount> accounts = camera->session()->userList();
+        QCOMPARE(accounts.size(), 2);
+        QCOMPARE(accounts[0].name, QString("admin"));
+        QCOMPARE(accounts[0].level, 0);
+        QVERIFY(accounts[0].enabled);
+    }
+
     void theAdministratorCanOnlyGetANewPassword() {
         open();
         table->selectRow(0);
@@ -180,6 +203,20 @@ private slots:
         press("modifyPushButton");
         QCOMPARE(row(0), QStringList({"admin", "管理员", "启用"}));
         QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), QString("better"));
+    }
+
+    // The administrator's group cannot be chosen in the form, so it goes back as it came,
+    // also a group this program has no name for.
+    void theAdministratorsGroupIsSentBackAsItCame() {
+        const UserAccount admin{"Admin", "pw", 7, true};
+        whenModal([](QWidget* form) {
+            form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        });
+        bool accepted = false;
+        const UserAccount entered = InputUserDialog::getUser(nullptr, &admin, &accepted);
+        QVERIFY(accepted);
+        QCOMPARE(entered.level, 7);
+        QVERIFY(entered.enabled);
     }
 
     void deleteAsksFirst() {

@@ -69,6 +69,9 @@ void RemoteConfigDialog::loadTimePage() {
         qDebug("获取设备时间配置失败");
         return;
     }
+    // The page now shows the camera's clock: an unsaved "same as this computer" would keep
+    // the mode locked, even on NTP where the box to unlock it is hidden.
+    ui->ckbSyncByCompute->setChecked(false);
     ui->cbxSystemTimeSyncType->setCurrentIndex(record->mode.value);
     // The form starts on NTP with every row shown: an NTP camera changes no index, so the
     // rows are sorted out here as well.

@@ -156,6 +156,21 @@ private slots:
         QVERIFY(mode->isEnabled() && zones->isEnabled() && time->isEnabled());
     }
 
+    // A reload shows the camera's mode; an unsaved "same as this computer" must not keep the
+    // mode locked while the NTP rows hide the box that would unlock it.
+    void reloadDropsAnUnsavedSyncByComputer() {
+        LoggedInDialog page(R"("time_mode": 0)");
+        QVERIFY(page.loggedIn);
+        page.show(RemoteConfigDialog::SystemTimePage);
+        auto* mode = page.find<QComboBox>("cbxSystemTimeSyncType");
+        mode->setCurrentIndex(1);
+        page.find<QCheckBox>("ckbSyncByCompute")->setChecked(true);
+        page.show(RemoteConfigDialog::SystemTimePage);
+        QCOMPARE(mode->currentIndex(), 0);
+        QVERIFY(mode->isEnabled());
+        QVERIFY(!page.find<QCheckBox>("ckbSyncByCompute")->isChecked());
+    }
+
     void failedTimeReadKeepsTheForm() {
         LoggedInDialog page(R"("faults": {"http_status": {"command:12": 500}})");
         QVERIFY(page.loggedIn);

@@ -69,9 +69,6 @@ void RemoteConfigDialog::loadTimePage() {
         qDebug("获取设备时间配置失败");
         return;
     }
-    // The page now shows the camera's clock: an unsaved "same as this computer" would keep
-    // the mode locked, even on NTP where the box to unlock it is hidden.
-    ui->ckbSyncByCompute->setChecked(false);
     ui->cbxSystemTimeSyncType->setCurrentIndex(record->mode.value);
     // The form starts on NTP with every row shown: an NTP camera changes no index, so the
     // rows are sorted out here as well.
@@ -93,6 +90,11 @@ void RemoteConfigDialog::loadTimePage() {
     ui->cbxManualTimeZone->setCurrentIndex(zoneIndex);
     ui->dteManualUTC->setDateTime(
         QDateTime::fromSecsSinceEpoch(qint64(uint32_t(record->manualTime)), Qt::LocalTime));
+    // "Same as this computer" stays ticked across reloads and keeps the mode manual: showing
+    // an NTP camera under the ticked box would lock the mode and hide the box that unlocks it.
+    if (ui->ckbSyncByCompute->isChecked()) {
+        on_ckbSyncByCompute_stateChanged(Qt::Checked);
+    }
 }
 
 void RemoteConfigDialog::on_cbxSystemTimeSyncType_currentIndexChanged(int index) {

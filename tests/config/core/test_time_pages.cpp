@@ -156,19 +156,24 @@ private slots:
         QVERIFY(mode->isEnabled() && zones->isEnabled() && time->isEnabled());
     }
 
-    // A reload shows the camera's mode; an unsaved "same as this computer" must not keep the
-    // mode locked while the NTP rows hide the box that would unlock it.
-    void reloadDropsAnUnsavedSyncByComputer() {
+    // A ticked "same as this computer" keeps the mode manual across a reload from an NTP
+    // camera: otherwise the mode stays locked on NTP, which hides the box that unlocks it.
+    void syncByComputerOutlivesAReload() {
         LoggedInDialog page(R"("time_mode": 0)");
         QVERIFY(page.loggedIn);
         page.show(RemoteConfigDialog::SystemTimePage);
         auto* mode = page.find<QComboBox>("cbxSystemTimeSyncType");
-        mode->setCurrentIndex(1);
-        page.find<QCheckBox>("ckbSyncByCompute")->setChecked(true);
+        auto* follow = page.find<QCheckBox>("ckbSyncByCompute");
+        follow->setChecked(true);
         page.show(RemoteConfigDialog::SystemTimePage);
-        QCOMPARE(mode->currentIndex(), 0);
+        QVERIFY(follow->isChecked());
+        QCOMPARE(mode->currentIndex(), 1);
+        QVERIFY(!follow->isHidden());
+        QVERIFY(qAbs(page.find<QDateTimeEdit>("dteManualUTC")
+                         ->dateTime()
+                         .secsTo(QDateTime::currentDateTime())) < 5);
+        follow->setChecked(false);
         QVERIFY(mode->isEnabled());
-        QVERIFY(!page.find<QCheckBox>("ckbSyncByCompute")->isChecked());
     }
 
     void failedTimeReadKeepsTheForm() {

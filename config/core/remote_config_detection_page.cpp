@@ -47,7 +47,8 @@ void RemoteConfigDialog::loadDetectionPage() {
     }
     openPreview(ui->frameHumanoidRecognition);
     taskStore_->clear();
-    if (!loadRegionsOfInterest() || !loadArmingTasks()) {
+    QVector<int> regionOfSlot;
+    if (!loadRegionsOfInterest(regionOfSlot) || !loadArmingTasks(regionOfSlot)) {
         return;
     }
     updateAddShieldButton();
@@ -75,18 +76,21 @@ bool RemoteConfigDialog::loadAlarmLinkage() {
     return true;
 }
 
-// Regions in use, in slot order: a region after an unused slot moves up in the store.
-bool RemoteConfigDialog::loadRegionsOfInterest() {
+// Regions in use, in slot order: a region after an unused slot moves up in the store, and
+// regionOfSlot tells where each slot's region went (-1 for a slot not in use).
+bool RemoteConfigDialog::loadRegionsOfInterest(QVector<int>& regionOfSlot) {
     const auto roi = readRecord<NETSDK_PARAM_ROI>(login_, channel_.get(), NETSDK_PARAM_ID_ROI,
                                                   "获取ROI配置失败");
     if (!roi) {
         return false;
     }
+    regionOfSlot.fill(-1, NETSDK_ROI_REGIONS);
     for (int slot = 0; slot < NETSDK_ROI_REGIONS; ++slot) {
         const NETSDK_ROI_REGION& region = roi->regions[slot];
         if (region.inUse.value == 0) {
             continue;
         }
+        regionOfSlot[slot] = taskStore_->regions().size();
         QPolygonF polygon;
         const int points = qBound(0, region.pointCount.value, int(NETSDK_ROI_POINTS));
         for (int point = 0; point < points; ++point) {
@@ -100,7 +104,7 @@ bool RemoteConfigDialog::loadRegionsOfInterest() {
     return true;
 }
 
-bool RemoteConfigDialog::loadArmingTasks() {
+bool RemoteConfigDialog::loadArmingTasks(const QVector<int>& regionOfSlot) {
     const auto arming = readRecord<NETSDK_PARAM_ARMING>(login_, channel_.get(),
                                                         NETSDK_PARAM_ID_ARMING, "获取布防信息失败");
     if (!arming) {
@@ -111,7 +115,10 @@ bool RemoteConfigDialog::loadArmingTasks() {
             continue;
         }
         ShieldTask task;
-        task.region = slot.region.value;
+        // The save writes the regions in store order, so the task follows its region there;
+        // a task on a slot without a region keeps the camera's number.
+        const int movedRegion = regionOfSlot.value(slot.region.value, -1);
+        task.region = movedRegion >= 0 ? movedRegion : slot.region.value;
         task.repeat = slot.repeatMode.value;
         task.tone = unsigned(slot.alarmTone.value);
         task.begin = QTime(0, 0).addSecs(slot.window.ranges[0].value);

@@ -173,8 +173,8 @@ private:
     // Human detection page helpers.
     bool loadHumanoid();
     bool loadAlarmLinkage();
-    bool loadRegionsOfInterest();
-    bool loadArmingTasks();
+    bool loadRegionsOfInterest(QVector<int>& regionOfSlot);
+    bool loadArmingTasks(const QVector<int>& regionOfSlot);
     bool saveRegionsOfInterest();
     bool saveArmingTasks();
     void updateAddShieldButton();

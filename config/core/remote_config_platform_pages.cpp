@@ -1,6 +1,7 @@
 // The GB/T 28181 page of the configuration dialog: the camera's registration with a SIP
 // video platform. The cloud platform and streaming pages beside it are forms only.
 #include <QDebug>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <memory>
 
@@ -17,6 +18,12 @@ constexpr int kGb28181WaitMs = 15000;
 template <size_t N>
 bool copyText(char (&field)[N], const QString& text) {
     return copyRecordText(field, N, text.toLatin1());
+}
+
+// The address field's input mask keeps its dots when nothing was entered; that is no address.
+QString enteredAddress(const QLineEdit* edit) {
+    const QString text = edit->text();
+    return QString(text).remove('.').isEmpty() ? QString() : text;
 }
 
 }  // namespace
@@ -65,7 +72,7 @@ void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {
     record->localPort = ui->spbDevPort->value();
     record->stream = ui->cbxStreamIdx->currentIndex();
     // The forms hold each text to its field; anything longer is not sent at all.
-    const bool textsFit = copyText(record->serverAddress, ui->edtServerHost->text()) &&
+    const bool textsFit = copyText(record->serverAddress, enteredAddress(ui->edtServerHost)) &&
                           copyText(record->serverId, ui->edtServerID->text()) &&
                           copyText(record->serverDomain, ui->edtServerName->text()) &&
                           copyText(record->userName, ui->edtDevName->text()) &&

@@ -90,6 +90,11 @@ void RemoteConfigDialog::loadTimePage() {
     ui->cbxManualTimeZone->setCurrentIndex(zoneIndex);
     ui->dteManualUTC->setDateTime(
         QDateTime::fromSecsSinceEpoch(qint64(uint32_t(record->manualTime)), Qt::LocalTime));
+    // "Same as this computer" stays ticked across reloads and keeps the mode manual: showing
+    // an NTP camera under the ticked box would lock the mode and hide the box that unlocks it.
+    if (ui->ckbSyncByCompute->isChecked()) {
+        on_ckbSyncByCompute_stateChanged(Qt::Checked);
+    }
 }
 
 void RemoteConfigDialog::on_cbxSystemTimeSyncType_currentIndexChanged(int index) {

@@ -182,6 +182,35 @@ private slots:
         QCOMPARE(wireWord(arming, 2 * kTaskWire + kTaskInUse), 0);
     }
 
+    // Regions move up past unused slots when loaded; a task must keep arming its region.
+    void aTaskKeepsItsRegionWhenTheRegionMovesUp() {
+        DialogOnCamera camera;
+        const NETSDK_CHANNEL channel = {0, 1};
+        NETSDK_PARAM_ROI roi = {};
+        roi.regions[2].inUse.value = 1;
+        roi.regions[2].pointCount.value = 1;
+        QCOMPARE(NETSDK_SetParam(camera.dialog().loginHandle(), &channel, NETSDK_PARAM_ID_ROI, &roi,
+                                 int(sizeof(roi))),
+                 0);
+        NETSDK_PARAM_ARMING arming = {};
+        arming.tasks[0].inUse.value = 1;
+        arming.tasks[0].region.value = 2;
+        QCOMPARE(NETSDK_SetParam(camera.dialog().loginHandle(), &channel, NETSDK_PARAM_ID_ARMING,
+                                 &arming, int(sizeof(arming))),
+                 0);
+        camera.showPage(RemoteConfigDialog::HumanDetectionPage);
+        camera.widget<QPushButton>("btnSaveHumanoidRecognitionConfig")->click();
+        // The page's writes follow the two above: the region now travels in slot 0, and so
+        // does the task's reference to it.
+        const auto regions = camera.blocks("PUT", kWireRoi);
+        const auto tasks = camera.blocks("PUT", kWireArming);
+        QCOMPARE(int(regions.size()), 2);
+        QCOMPARE(int(tasks.size()), 2);
+        QCOMPARE(wireWord(regions[1], kRegionInUse), 1);
+        QCOMPARE(wireWord(tasks[1], kTaskInUse), 1);
+        QCOMPARE(wireWord(tasks[1], kTaskRegion), 0);
+    }
+
     void resetThenSaveClearsRegionsAndTasksOnly() {
         DialogOnCamera camera;
         camera.showPage(RemoteConfigDialog::HumanDetectionPage);

@@ -91,6 +91,17 @@ private slots:
         QCOMPARE(block.text(kAlarmIds, 32), std::string("alarm"));
     }
 
+    void emptyServerAddressIsSentBackEmpty() {
+        // The address field's input mask shows its dots even when nothing was entered.
+        LoggedInDialog page;
+        QVERIFY(page.loggedIn);
+        page.show(RemoteConfigDialog::Gb28181Page);
+        page.find<QPushButton>("btnSaveGB28181Config")->click();
+        const auto sent = page.sent(kGbCommand);
+        QCOMPARE(int(sent.size()), 1);
+        QCOMPARE(sent[0].text(kServerHost, 32), std::string(""));
+    }
+
     void textsLongerThanTheirFieldsCannotBeTyped() {
         LoggedInDialog page;
         QVERIFY(page.loggedIn);

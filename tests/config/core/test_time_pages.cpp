@@ -156,6 +156,26 @@ private slots:
         QVERIFY(mode->isEnabled() && zones->isEnabled() && time->isEnabled());
     }
 
+    // A ticked "same as this computer" keeps the mode manual across a reload from an NTP
+    // camera: otherwise the mode stays locked on NTP, which hides the box that unlocks it.
+    void syncByComputerOutlivesAReload() {
+        LoggedInDialog page(R"("time_mode": 0)");
+        QVERIFY(page.loggedIn);
+        page.show(RemoteConfigDialog::SystemTimePage);
+        auto* mode = page.find<QComboBox>("cbxSystemTimeSyncType");
+        auto* follow = page.find<QCheckBox>("ckbSyncByCompute");
+        follow->setChecked(true);
+        page.show(RemoteConfigDialog::SystemTimePage);
+        QVERIFY(follow->isChecked());
+        QCOMPARE(mode->currentIndex(), 1);
+        QVERIFY(!follow->isHidden());
+        QVERIFY(qAbs(page.find<QDateTimeEdit>("dteManualUTC")
+                         ->dateTime()
+                         .secsTo(QDateTime::currentDateTime())) < 5);
+        follow->setChecked(false);
+        QVERIFY(mode->isEnabled());
+    }
+
     void failedTimeReadKeepsTheForm() {
         LoggedInDialog page(R"("faults": {"http_status": {"command:12": 500}})");
         QVERIFY(page.loggedIn);

@@ -4,341 +4,341 @@
     <name>AccountManager</name>
     <message>
         <source>管理员</source>
-        <translation type="unfinished" />
+        <translation>Administrator</translation>
     </message>
     <message>
         <source>操作员</source>
-        <translation type="unfinished" />
+        <translation>Operator</translation>
     </message>
     <message>
         <source>查看者</source>
-        <translation type="unfinished" />
+        <translation>Viewer</translation>
     </message>
     <message>
         <source>AccountManager</source>
-        <translation type="unfinished" />
+        <translation>User management</translation>
     </message>
     <message>
         <source>用户管理</source>
-        <translation type="unfinished" />
+        <translation>User management</translation>
     </message>
     <message>
         <source>用户名称</source>
-        <translation type="unfinished" />
+        <translation>User name</translation>
     </message>
     <message>
         <source>用户组</source>
-        <translation type="unfinished" />
+        <translation>Group</translation>
     </message>
     <message>
         <source>用户状态</source>
-        <translation type="unfinished" />
+        <translation>Status</translation>
     </message>
     <message>
         <source>添加用户</source>
-        <translation type="unfinished" />
+        <translation>Add user</translation>
     </message>
     <message>
         <source>删除用户</source>
-        <translation type="unfinished" />
+        <translation>Delete user</translation>
     </message>
     <message>
         <source>修改用户</source>
-        <translation type="unfinished" />
+        <translation>Edit user</translation>
     </message>
     <message>
         <source>启用</source>
-        <translation type="unfinished" />
+        <translation>Enabled</translation>
     </message>
     <message>
         <source>禁用</source>
-        <translation type="unfinished" />
+        <translation>Disabled</translation>
     </message>
     <message>
         <source>不能重复添加账户 %1 ！</source>
-        <translation type="unfinished" />
+        <translation>Account %1 already exists!</translation>
     </message>
     <message>
         <source>内置管理员账户不能删除！</source>
-        <translation type="unfinished" />
+        <translation>The built-in administrator account cannot be deleted!</translation>
     </message>
     <message>
         <source>您确定要删除用户 %1 吗？</source>
-        <translation type="unfinished" />
+        <translation>Are you sure you want to delete user %1?</translation>
     </message>
 </context>
 <context>
     <name>AddTaskDialog</name>
     <message>
         <source>布防设置</source>
-        <translation type="unfinished" />
+        <translation>Arming settings</translation>
     </message>
     <message>
         <source>布防区域</source>
-        <translation type="unfinished" />
+        <translation>Arming region</translation>
     </message>
     <message>
         <source>布防时间</source>
-        <translation type="unfinished" />
+        <translation>Arming time</translation>
     </message>
     <message>
         <source>撤防时间</source>
-        <translation type="unfinished" />
+        <translation>Disarming time</translation>
     </message>
     <message>
         <source>重复次数</source>
-        <translation type="unfinished" />
+        <translation>Repeat count</translation>
     </message>
     <message>
         <source>布防日</source>
-        <translation type="unfinished" />
+        <translation>Arming days</translation>
     </message>
     <message>
         <source>报警声音</source>
-        <translation type="unfinished" />
+        <translation>Alarm sound</translation>
     </message>
     <message>
         <source>试听</source>
-        <translation type="unfinished" />
+        <translation>Listen</translation>
     </message>
     <message>
         <source>📢</source>
-        <translation type="unfinished" />
+        <translation>📢</translation>
     </message>
     <message>
         <source>必须先建立一个有效的布防区域，可以在视频界面拖动鼠标建立</source>
-        <translation type="unfinished" />
+        <translation>Create a valid arming region first: drag the mouse over the video.</translation>
     </message>
 </context>
 <context>
     <name>AlarmNotificationWidget</name>
     <message>
         <source>AlarmNotificationWidget</source>
-        <translation type="unfinished" />
+        <translation>Alarm notification</translation>
     </message>
     <message>
         <source>告警</source>
-        <translation type="unfinished" />
+        <translation>Alarms</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished" />
+        <translation>No.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Time</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
 </context>
 <context>
     <name>CoverDetectionWidget</name>
     <message>
         <source>CoverDetectionWidget</source>
-        <translation type="unfinished" />
+        <translation>Cover detection</translation>
     </message>
     <message>
         <source>布防区域</source>
-        <translation type="unfinished" />
+        <translation>Arming region</translation>
     </message>
     <message>
         <source>布防时间</source>
-        <translation type="unfinished" />
+        <translation>Arming time</translation>
     </message>
     <message>
         <source>撤防时间</source>
-        <translation type="unfinished" />
+        <translation>Disarming time</translation>
     </message>
     <message>
         <source>布防日</source>
-        <translation type="unfinished" />
+        <translation>Arming days</translation>
     </message>
     <message>
         <source>重复次数</source>
-        <translation type="unfinished" />
+        <translation>Repeat count</translation>
     </message>
     <message>
         <source>声音</source>
-        <translation type="unfinished" />
+        <translation>Sound</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>启用遮挡侦测</source>
-        <translation type="unfinished" />
+        <translation>Enable cover detection</translation>
     </message>
     <message>
         <source>灵敏度(1-5)</source>
-        <translation type="unfinished" />
+        <translation>Sensitivity (1-5)</translation>
     </message>
     <message>
         <source>报警阈值(0-100)</source>
-        <translation type="unfinished" />
+        <translation>Alarm threshold (0-100)</translation>
     </message>
     <message>
         <source>报警方式</source>
-        <translation type="unfinished" />
+        <translation>Alarm actions</translation>
     </message>
     <message>
         <source>警示灯闪烁</source>
-        <translation type="unfinished" />
+        <translation>Flash the alarm light</translation>
     </message>
     <message>
         <source>播放提示音</source>
-        <translation type="unfinished" />
+        <translation>Play an alert tone</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished" />
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished" />
+        <translation>-</translation>
     </message>
 </context>
 <context>
     <name>DeviceSizeTable</name>
     <message>
         <source>Drive Letter</source>
-        <translation type="unfinished" />
+        <translation>Drive</translation>
     </message>
     <message>
         <source>Used Space</source>
-        <translation type="unfinished" />
+        <translation>Used space</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished" />
+        <translation>Free space</translation>
     </message>
     <message>
         <source>Total Size</source>
-        <translation type="unfinished" />
+        <translation>Total size</translation>
     </message>
     <message>
         <source>Used Percentage</source>
-        <translation type="unfinished" />
+        <translation>Used (%)</translation>
     </message>
 </context>
 <context>
     <name>InputUserDialog</name>
     <message>
         <source>用户配置</source>
-        <translation type="unfinished" />
+        <translation>User settings</translation>
     </message>
     <message>
         <source>用户信息</source>
-        <translation type="unfinished" />
+        <translation>User information</translation>
     </message>
     <message>
         <source>管理员</source>
-        <translation type="unfinished" />
+        <translation>Administrator</translation>
     </message>
     <message>
         <source>操作员</source>
-        <translation type="unfinished" />
+        <translation>Operator</translation>
     </message>
     <message>
         <source>查看者</source>
-        <translation type="unfinished" />
+        <translation>Viewer</translation>
     </message>
     <message>
         <source>用户名称</source>
-        <translation type="unfinished" />
+        <translation>User name</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Password</translation>
     </message>
     <message>
         <source>确认密码</source>
-        <translation type="unfinished" />
+        <translation>Confirm password</translation>
     </message>
     <message>
         <source>用户组</source>
-        <translation type="unfinished" />
+        <translation>Group</translation>
     </message>
     <message>
         <source>用户启用</source>
-        <translation type="unfinished" />
+        <translation>Enable user</translation>
     </message>
     <message>
         <source>用户名称不能超过31个字节！</source>
-        <translation type="unfinished" />
+        <translation>The user name must not be longer than 31 bytes!</translation>
     </message>
     <message>
         <source>密码不能超过31个字节！</source>
-        <translation type="unfinished" />
+        <translation>The password must not be longer than 31 bytes!</translation>
     </message>
 </context>
 <context>
     <name>JT808Widget</name>
     <message>
         <source>JT808Widget</source>
-        <translation type="unfinished" />
+        <translation>JT808</translation>
     </message>
     <message>
         <source>JT808</source>
-        <translation type="unfinished" />
+        <translation>JT808</translation>
     </message>
     <message>
         <source>服务器地址</source>
-        <translation type="unfinished" />
+        <translation>Server address</translation>
     </message>
     <message>
         <source>服务器端口</source>
-        <translation type="unfinished" />
+        <translation>Server port</translation>
     </message>
     <message>
         <source>车牌号</source>
-        <translation type="unfinished" />
+        <translation>Plate number</translation>
     </message>
     <message>
         <source>车牌颜色</source>
-        <translation type="unfinished" />
+        <translation>Plate colour</translation>
     </message>
     <message>
         <source>终端ID</source>
-        <translation type="unfinished" />
+        <translation>Terminal ID</translation>
     </message>
     <message>
         <source>终端型号</source>
-        <translation type="unfinished" />
+        <translation>Terminal model</translation>
     </message>
     <message>
         <source>厂商ID</source>
-        <translation type="unfinished" />
+        <translation>Manufacturer ID</translation>
     </message>
     <message>
         <source>省域ID(0-65535)</source>
-        <translation type="unfinished" />
+        <translation>Province ID (0-65535)</translation>
     </message>
     <message>
         <source>市域ID(0-65535)</source>
-        <translation type="unfinished" />
+        <translation>City ID (0-65535)</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>JT808设置</source>
-        <translation type="unfinished" />
+        <translation>JT808 settings</translation>
     </message>
     <message>
         <source>服务器地址无效，请输入完整的IP地址</source>
-        <translation type="unfinished" />
+        <translation>Invalid server address. Please enter a complete IP address.</translation>
     </message>
     <message>
         <source>正在配置JT808参数，请等待IPC重启... </source>
-        <translation type="unfinished" />
+        <translation>Configuring JT808, please wait for the IPC to restart... </translation>
     </message>
 </context>
 <context>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>admin</source>
-        <translation type="unfinished" />
+        <translation>admin</translation>
     </message>
     <message>
         <source>密码</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>730518</source>
-        <translation type="unfinished" />
+        <translation>730518</translation>
     </message>
     <message>
         <source>视频端口</source>
@@ -380,201 +380,201 @@
     <name>MotionDetectionWidget</name>
     <message>
         <source>MotionDetectionWidget</source>
-        <translation type="unfinished" />
+        <translation>Motion detection</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>移动侦测告警</source>
-        <translation type="unfinished" />
+        <translation>Motion detection alarm</translation>
     </message>
     <message>
         <source>报警方式</source>
-        <translation type="unfinished" />
+        <translation>Alarm actions</translation>
     </message>
     <message>
         <source>警示灯闪烁</source>
-        <translation type="unfinished" />
+        <translation>Flash the alarm light</translation>
     </message>
     <message>
         <source>播放提示音</source>
-        <translation type="unfinished" />
+        <translation>Play an alert tone</translation>
     </message>
     <message>
         <source>灵敏度(1-100)</source>
-        <translation type="unfinished" />
+        <translation>Sensitivity (1-100)</translation>
     </message>
     <message>
         <source>告警门限(1-100)</source>
-        <translation type="unfinished" />
+        <translation>Alarm threshold (1-100)</translation>
     </message>
     <message>
         <source>区域数量</source>
-        <translation type="unfinished" />
+        <translation>Number of regions</translation>
     </message>
     <message>
         <source>启用夜间参数</source>
-        <translation type="unfinished" />
+        <translation>Use night parameters</translation>
     </message>
     <message>
         <source>夜间结束时间</source>
-        <translation type="unfinished" />
+        <translation>Night end time</translation>
     </message>
     <message>
         <source>夜间起始时间</source>
-        <translation type="unfinished" />
+        <translation>Night start time</translation>
     </message>
     <message>
         <source>移动侦测设防时间</source>
-        <translation type="unfinished" />
+        <translation>Motion detection arming schedule</translation>
     </message>
     <message>
         <source>时段</source>
-        <translation type="unfinished" />
+        <translation>Period</translation>
     </message>
     <message>
         <source>起始时间</source>
-        <translation type="unfinished" />
+        <translation>Start time</translation>
     </message>
     <message>
         <source>结束时间</source>
-        <translation type="unfinished" />
+        <translation>End time</translation>
     </message>
     <message>
         <source>添加</source>
-        <translation type="unfinished" />
+        <translation>Add</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
     <name>RecordConfigWidget</name>
     <message>
         <source>RecordConfigWidget</source>
-        <translation type="unfinished" />
+        <translation>Record settings</translation>
     </message>
     <message>
         <source>Storage policy</source>
-        <translation type="unfinished" />
+        <translation>Storage policy</translation>
     </message>
     <message>
         <source>If there is not enough space, delete the old files</source>
-        <translation type="unfinished" />
+        <translation>If there is not enough space, delete the old files</translation>
     </message>
     <message>
         <source>If there is not enough space, stop recording</source>
-        <translation type="unfinished" />
+        <translation>If there is not enough space, stop recording</translation>
     </message>
     <message>
         <source>File configuration</source>
-        <translation type="unfinished" />
+        <translation>File configuration</translation>
     </message>
     <message>
         <source>Single file duration (minutes)</source>
-        <translation type="unfinished" />
+        <translation>Single file duration (minutes)</translation>
     </message>
     <message>
         <source>Stream Type</source>
-        <translation type="unfinished" />
+        <translation>Stream type</translation>
     </message>
     <message>
         <source>Main Stream</source>
-        <translation type="unfinished" />
+        <translation>Main stream</translation>
     </message>
     <message>
         <source>Sub Stream</source>
-        <translation type="unfinished" />
+        <translation>Sub stream</translation>
     </message>
     <message>
         <source>Media Format</source>
-        <translation type="unfinished" />
+        <translation>Media format</translation>
     </message>
     <message>
         <source>MP4</source>
-        <translation type="unfinished" />
+        <translation>MP4</translation>
     </message>
     <message>
         <source>Record audio</source>
-        <translation type="unfinished" />
+        <translation>Record audio</translation>
     </message>
     <message>
         <source>Save path</source>
-        <translation type="unfinished" />
+        <translation>Save path</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>RecordScheduleWidget</name>
     <message>
         <source>RecordScheduleWidget</source>
-        <translation type="unfinished" />
+        <translation>Recording schedule</translation>
     </message>
     <message>
         <source>启用录像计划</source>
-        <translation type="unfinished" />
+        <translation>Enable the recording schedule</translation>
     </message>
     <message>
         <source>全天</source>
-        <translation type="unfinished" />
+        <translation>All day</translation>
     </message>
     <message>
         <source>工作日</source>
-        <translation type="unfinished" />
+        <translation>Working days</translation>
     </message>
     <message>
         <source>定制</source>
-        <translation type="unfinished" />
+        <translation>Custom</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>Monday</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>Tuesday</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>Wednesday</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>Friday</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>Saturday</translation>
     </message>
 </context>
 <context>
@@ -689,55 +689,55 @@
     </message>
     <message>
         <source>有线网络</source>
-        <translation type="unfinished" />
+        <translation>Wired network</translation>
     </message>
     <message>
         <source>MAC地址</source>
-        <translation type="unfinished" />
+        <translation>MAC address</translation>
     </message>
     <message>
         <source>网路IP类型</source>
-        <translation type="unfinished" />
+        <translation>IP type</translation>
     </message>
     <message>
         <source>IP地址</source>
-        <translation type="unfinished" />
+        <translation>IP address</translation>
     </message>
     <message>
         <source>网关</source>
-        <translation type="unfinished" />
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>子网掩码</source>
-        <translation type="unfinished" />
+        <translation>Subnet mask</translation>
     </message>
     <message>
         <source>DNS1</source>
-        <translation type="unfinished" />
+        <translation>DNS1</translation>
     </message>
     <message>
         <source>DNS2</source>
-        <translation type="unfinished" />
+        <translation>DNS2</translation>
     </message>
     <message>
         <source>IP自适应</source>
-        <translation type="unfinished" />
+        <translation>IP adaption</translation>
     </message>
     <message>
         <source>设备能力集</source>
-        <translation type="unfinished" />
+        <translation>Device capabilities</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished" />
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>IP 自适应</source>
-        <translation type="unfinished" />
+        <translation>IP adaption</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>云平台设置</source>
@@ -745,27 +745,27 @@
     </message>
     <message>
         <source>登录云管理平台</source>
-        <translation type="unfinished" />
+        <translation>Log in to the cloud management platform</translation>
     </message>
     <message>
         <source>同步时间</source>
-        <translation type="unfinished" />
+        <translation>Sync time</translation>
     </message>
     <message>
         <source>云密码</source>
-        <translation type="unfinished" />
+        <translation>Cloud password</translation>
     </message>
     <message>
         <source>密码</source>
-        <translation type="unfinished" />
+        <translation>Password</translation>
     </message>
     <message>
         <source>密码确认</source>
-        <translation type="unfinished" />
+        <translation>Confirm password</translation>
     </message>
     <message>
         <source>长度位8-16位字符，必须包含数字和字母</source>
-        <translation type="unfinished" />
+        <translation>8 to 16 characters, with both digits and letters</translation>
     </message>
     <message>
         <source>流媒体设置</source>
@@ -773,443 +773,443 @@
     </message>
     <message>
         <source>是否需要认证</source>
-        <translation type="unfinished" />
+        <translation>Authentication required</translation>
     </message>
     <message>
         <source>媒体访问端口(554,1000-65535)</source>
-        <translation type="unfinished" />
+        <translation>Media port (554, 1000-65535)</translation>
     </message>
     <message>
         <source>媒体访问协议</source>
-        <translation type="unfinished" />
+        <translation>Media protocol</translation>
     </message>
     <message>
         <source>云台控制端口(801,1000-65535)</source>
-        <translation type="unfinished" />
+        <translation>PTZ control port (801, 1000-65535)</translation>
     </message>
     <message>
         <source>Web访问端口(80,1000-65535)</source>
-        <translation type="unfinished" />
+        <translation>Web port (80, 1000-65535)</translation>
     </message>
     <message>
         <source>RTP最大包长</source>
-        <translation type="unfinished" />
+        <translation>RTP max packet length</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>启用28181协议</source>
-        <translation type="unfinished" />
+        <translation>Enable GB28181</translation>
     </message>
     <message>
         <source>本地SIP端口(1025-65535)</source>
-        <translation type="unfinished" />
+        <translation>Local SIP port (1025-65535)</translation>
     </message>
     <message>
         <source>SIP服务器ID</source>
-        <translation type="unfinished" />
+        <translation>SIP server ID</translation>
     </message>
     <message>
         <source>SIP服务器域</source>
-        <translation type="unfinished" />
+        <translation>SIP server domain</translation>
     </message>
     <message>
         <source>SIP服务器地址</source>
-        <translation type="unfinished" />
+        <translation>SIP server address</translation>
     </message>
     <message>
         <source>000.000.000.000</source>
-        <translation type="unfinished" />
+        <translation>000.000.000.000</translation>
     </message>
     <message>
         <source>SIP服务器端口(1-65535)</source>
-        <translation type="unfinished" />
+        <translation>SIP server port (1-65535)</translation>
     </message>
     <message>
         <source>SIP用户名</source>
-        <translation type="unfinished" />
+        <translation>SIP user name</translation>
     </message>
     <message>
         <source>SIP用户认证ID</source>
-        <translation type="unfinished" />
+        <translation>SIP authentication ID</translation>
     </message>
     <message>
         <source>确认密码</source>
-        <translation type="unfinished" />
+        <translation>Confirm password</translation>
     </message>
     <message>
         <source>注册有效期（秒）</source>
-        <translation type="unfinished" />
+        <translation>Registration validity (s)</translation>
     </message>
     <message>
         <source>心跳周期(5-3600)</source>
-        <translation type="unfinished" />
+        <translation>Heartbeat period (5-3600)</translation>
     </message>
     <message>
         <source>最大心跳超时次数(3-255)</source>
-        <translation type="unfinished" />
+        <translation>Max heartbeat time-outs (3-255)</translation>
     </message>
     <message>
         <source>28181码流索引</source>
-        <translation type="unfinished" />
+        <translation>GB28181 stream index</translation>
     </message>
     <message>
         <source>主码流</source>
-        <translation type="unfinished" />
+        <translation>Main stream</translation>
     </message>
     <message>
         <source>子码流</source>
-        <translation type="unfinished" />
+        <translation>Sub stream</translation>
     </message>
     <message>
         <source>视频通道编码ID</source>
-        <translation type="unfinished" />
+        <translation>Video channel code ID</translation>
     </message>
     <message>
         <source>音频输出通道ID</source>
-        <translation type="unfinished" />
+        <translation>Audio output channel ID</translation>
     </message>
     <message>
         <source>报警ID</source>
-        <translation type="unfinished" />
+        <translation>Alarm ID</translation>
     </message>
     <message>
         <source>OSD 设置</source>
-        <translation type="unfinished" />
+        <translation>OSD settings</translation>
     </message>
     <message>
         <source>日期和时间</source>
-        <translation type="unfinished" />
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>区域横坐标百分比(%)</source>
-        <translation type="unfinished" />
+        <translation>Region X (%)</translation>
     </message>
     <message>
         <source>区域纵坐标百分比(%)</source>
-        <translation type="unfinished" />
+        <translation>Region Y (%)</translation>
     </message>
     <message>
         <source>时间显示格式</source>
-        <translation type="unfinished" />
+        <translation>Time format</translation>
     </message>
     <message>
         <source>24 时制</source>
-        <translation type="unfinished" />
+        <translation>24-hour</translation>
     </message>
     <message>
         <source>12 时制</source>
-        <translation type="unfinished" />
+        <translation>12-hour</translation>
     </message>
     <message>
         <source>显示星期</source>
-        <translation type="unfinished" />
+        <translation>Show weekday</translation>
     </message>
     <message>
         <source>日期格式</source>
-        <translation type="unfinished" />
+        <translation>Date format</translation>
     </message>
     <message>
         <source>YYYY-MM-DD (1990-10-15)</source>
-        <translation type="unfinished" />
+        <translation>YYYY-MM-DD (1990-10-15)</translation>
     </message>
     <message>
         <source>MM-DD-YYYY (10-15-1990)</source>
-        <translation type="unfinished" />
+        <translation>MM-DD-YYYY (10-15-1990)</translation>
     </message>
     <message>
         <source>DD-MM-YYYY (15-10-1990)</source>
-        <translation type="unfinished" />
+        <translation>DD-MM-YYYY (15-10-1990)</translation>
     </message>
     <message>
         <source>YYYY/MM/DD (1990/10/15)</source>
-        <translation type="unfinished" />
+        <translation>YYYY/MM/DD (1990/10/15)</translation>
     </message>
     <message>
         <source>MM/DD/YYYY (10/15/1990)</source>
-        <translation type="unfinished" />
+        <translation>MM/DD/YYYY (10/15/1990)</translation>
     </message>
     <message>
         <source>DD/MM/YYYY (15/10/1990)</source>
-        <translation type="unfinished" />
+        <translation>DD/MM/YYYY (15/10/1990)</translation>
     </message>
     <message>
         <source>星期显示风格</source>
-        <translation type="unfinished" />
+        <translation>Weekday style</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation type="unfinished" />
+        <translation>English</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished" />
+        <translation>Chinese</translation>
     </message>
     <message>
         <source>标题</source>
-        <translation type="unfinished" />
+        <translation>Title</translation>
     </message>
     <message>
         <source>通道号</source>
-        <translation type="unfinished" />
+        <translation>Channel</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished" />
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished" />
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished" />
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished" />
+        <translation>4</translation>
     </message>
     <message>
         <source>启用</source>
-        <translation type="unfinished" />
+        <translation>Enable</translation>
     </message>
     <message>
         <source>通道名(不超过32个字符)</source>
-        <translation type="unfinished" />
+        <translation>Channel name (at most 32 characters)</translation>
     </message>
     <message>
         <source>编码格式</source>
-        <translation type="unfinished" />
+        <translation>Encoding format</translation>
     </message>
     <message>
         <source>H.264</source>
-        <translation type="unfinished" />
+        <translation>H.264</translation>
     </message>
     <message>
         <source>H.265</source>
-        <translation type="unfinished" />
+        <translation>H.265</translation>
     </message>
     <message>
         <source>分辨率</source>
-        <translation type="unfinished" />
+        <translation>Resolution</translation>
     </message>
     <message>
         <source>比特率控制</source>
-        <translation type="unfinished" />
+        <translation>Bit rate control</translation>
     </message>
     <message>
         <source>CBR</source>
-        <translation type="unfinished" />
+        <translation>CBR</translation>
     </message>
     <message>
         <source>VBR</source>
-        <translation type="unfinished" />
+        <translation>VBR</translation>
     </message>
     <message>
         <source>帧率</source>
-        <translation type="unfinished" />
+        <translation>Frame rate</translation>
     </message>
     <message>
         <source>码率(256-8k)kbps</source>
-        <translation type="unfinished" />
+        <translation>Bit rate (256-8k) kbps</translation>
     </message>
     <message>
         <source>关键帧间隔</source>
-        <translation type="unfinished" />
+        <translation>Key frame interval</translation>
     </message>
     <message>
         <source>(64-1k)kbps</source>
-        <translation type="unfinished" />
+        <translation>(64-1k) kbps</translation>
     </message>
     <message>
         <source>采集音量(1-100)</source>
-        <translation type="unfinished" />
+        <translation>Capture volume (1-100)</translation>
     </message>
     <message>
         <source>播放音量(1-100)</source>
-        <translation type="unfinished" />
+        <translation>Playback volume (1-100)</translation>
     </message>
     <message>
         <source>采样率</source>
-        <translation type="unfinished" />
+        <translation>Sample rate</translation>
     </message>
     <message>
         <source>8000</source>
-        <translation type="unfinished" />
+        <translation>8000</translation>
     </message>
     <message>
         <source>16000</source>
-        <translation type="unfinished" />
+        <translation>16000</translation>
     </message>
     <message>
         <source>32000</source>
-        <translation type="unfinished" />
+        <translation>32000</translation>
     </message>
     <message>
         <source>位宽</source>
-        <translation type="unfinished" />
+        <translation>Bit width</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished" />
+        <translation>8</translation>
     </message>
     <message>
         <source>16</source>
-        <translation type="unfinished" />
+        <translation>16</translation>
     </message>
     <message>
         <source>输入方式</source>
-        <translation type="unfinished" />
+        <translation>Input</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished" />
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished" />
+        <translation>Line</translation>
     </message>
     <message>
         <source>Mic</source>
-        <translation type="unfinished" />
+        <translation>Mic</translation>
     </message>
     <message>
         <source>启用音频编码</source>
-        <translation type="unfinished" />
+        <translation>Enable audio encoding</translation>
     </message>
     <message>
         <source>编码方式</source>
-        <translation type="unfinished" />
+        <translation>Encoding</translation>
     </message>
     <message>
         <source>G711A</source>
-        <translation type="unfinished" />
+        <translation>G711A</translation>
     </message>
     <message>
         <source>G711U</source>
-        <translation type="unfinished" />
+        <translation>G711U</translation>
     </message>
     <message>
         <source>启用音频解码</source>
-        <translation type="unfinished" />
+        <translation>Enable audio decoding</translation>
     </message>
     <message>
         <source>AAC</source>
-        <translation type="unfinished" />
+        <translation>AAC</translation>
     </message>
     <message>
         <source>灯光模式</source>
-        <translation type="unfinished" />
+        <translation>Light mode</translation>
     </message>
     <message>
         <source>图像模式</source>
-        <translation type="unfinished" />
+        <translation>Image mode</translation>
     </message>
     <message>
         <source>自动</source>
-        <translation type="unfinished" />
+        <translation>Auto</translation>
     </message>
     <message>
         <source>白天</source>
-        <translation type="unfinished" />
+        <translation>Day</translation>
     </message>
     <message>
         <source>夜晚</source>
-        <translation type="unfinished" />
+        <translation>Night</translation>
     </message>
     <message>
         <source>定时</source>
-        <translation type="unfinished" />
+        <translation>Timed</translation>
     </message>
     <message>
         <source>夜晚开始时间</source>
-        <translation type="unfinished" />
+        <translation>Night start time</translation>
     </message>
     <message>
         <source>hh:mm:ss</source>
-        <translation type="unfinished" />
+        <translation>hh:mm:ss</translation>
     </message>
     <message>
         <source>夜晚结束时间</source>
-        <translation type="unfinished" />
+        <translation>Night end time</translation>
     </message>
     <message>
         <source>光敏类型</source>
-        <translation type="unfinished" />
+        <translation>Photosensor type</translation>
     </message>
     <message>
         <source>硬光敏</source>
-        <translation type="unfinished" />
+        <translation>Hard photosensor</translation>
     </message>
     <message>
         <source>软光敏</source>
-        <translation type="unfinished" />
+        <translation>Soft photosensor</translation>
     </message>
     <message>
         <source>灯源启动灵敏度(早-中-晚)</source>
-        <translation type="unfinished" />
+        <translation>Light turn-on sensitivity (early-medium-late)</translation>
     </message>
     <message>
         <source>灯源自动调节灵敏度(快-中-慢)</source>
-        <translation type="unfinished" />
+        <translation>Light auto-adjust sensitivity (fast-medium-slow)</translation>
     </message>
     <message>
         <source>调光模式</source>
-        <translation type="unfinished" />
+        <translation>Dimming mode</translation>
     </message>
     <message>
         <source>手动</source>
-        <translation type="unfinished" />
+        <translation>Manual</translation>
     </message>
     <message>
         <source>光照亮度(0-100)</source>
-        <translation type="unfinished" />
+        <translation>Brightness (0-100)</translation>
     </message>
     <message>
         <source>灯光类型</source>
-        <translation type="unfinished" />
+        <translation>Light type</translation>
     </message>
     <message>
         <source>红外</source>
-        <translation type="unfinished" />
+        <translation>Infrared</translation>
     </message>
     <message>
         <source>暖光</source>
-        <translation type="unfinished" />
+        <translation>Warm light</translation>
     </message>
     <message>
         <source>IRCUT触发</source>
-        <translation type="unfinished" />
+        <translation>IR-cut trigger</translation>
     </message>
     <message>
         <source>正向</source>
-        <translation type="unfinished" />
+        <translation>Forward</translation>
     </message>
     <message>
         <source>反向</source>
-        <translation type="unfinished" />
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>区域</source>
-        <translation type="unfinished" />
+        <translation>Region</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished" />
+        <translation>Colour</translation>
     </message>
     <message>
         <source>区域宽度百分比(%)</source>
-        <translation type="unfinished" />
+        <translation>Region width (%)</translation>
     </message>
     <message>
         <source>区域高度百分比(%)</source>
-        <translation type="unfinished" />
+        <translation>Region height (%)</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished" />
+        <translation>Clear</translation>
     </message>
     <message>
         <source>媒体状态信息</source>
@@ -1217,207 +1217,207 @@
     </message>
     <message>
         <source>I帧间隔</source>
-        <translation type="unfinished" />
+        <translation>I-frame interval</translation>
     </message>
     <message>
         <source>比特率</source>
-        <translation type="unfinished" />
+        <translation>Bit rate</translation>
     </message>
     <message>
         <source>2304 x 1296</source>
-        <translation type="unfinished" />
+        <translation>2304 x 1296</translation>
     </message>
     <message>
         <source>640 x 360</source>
-        <translation type="unfinished" />
+        <translation>640 x 360</translation>
     </message>
     <message>
         <source>H265</source>
-        <translation type="unfinished" />
+        <translation>H265</translation>
     </message>
     <message>
         <source>40</source>
-        <translation type="unfinished" />
+        <translation>40</translation>
     </message>
     <message>
         <source>2500</source>
-        <translation type="unfinished" />
+        <translation>2500</translation>
     </message>
     <message>
         <source>500</source>
-        <translation type="unfinished" />
+        <translation>500</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="unfinished" />
+        <translation>20</translation>
     </message>
     <message>
         <source>灵敏度</source>
-        <translation type="unfinished" />
+        <translation>Sensitivity</translation>
     </message>
     <message>
         <source>告警联动</source>
-        <translation type="unfinished" />
+        <translation>Alarm linkage</translation>
     </message>
     <message>
         <source>告警灯</source>
-        <translation type="unfinished" />
+        <translation>Alarm light</translation>
     </message>
     <message>
         <source>声音播报</source>
-        <translation type="unfinished" />
+        <translation>Sound broadcast</translation>
     </message>
     <message>
         <source>布防区域</source>
-        <translation type="unfinished" />
+        <translation>Arming region</translation>
     </message>
     <message>
         <source>布防时间</source>
-        <translation type="unfinished" />
+        <translation>Arming time</translation>
     </message>
     <message>
         <source>撤防时间</source>
-        <translation type="unfinished" />
+        <translation>Disarming time</translation>
     </message>
     <message>
         <source>布防日</source>
-        <translation type="unfinished" />
+        <translation>Arming days</translation>
     </message>
     <message>
         <source>重复次数</source>
-        <translation type="unfinished" />
+        <translation>Repeat count</translation>
     </message>
     <message>
         <source>声音</source>
-        <translation type="unfinished" />
+        <translation>Sound</translation>
     </message>
     <message>
         <source>添加</source>
-        <translation type="unfinished" />
+        <translation>Add</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished" />
+        <translation>Delete</translation>
     </message>
     <message>
         <source>重置区域</source>
-        <translation type="unfinished" />
+        <translation>Reset regions</translation>
     </message>
     <message>
         <source>工作方式</source>
-        <translation type="unfinished" />
+        <translation>Mode</translation>
     </message>
     <message>
         <source>NTP</source>
-        <translation type="unfinished" />
+        <translation>NTP</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished" />
+        <translation>Manual</translation>
     </message>
     <message>
         <source>时区</source>
-        <translation type="unfinished" />
+        <translation>Time zone</translation>
     </message>
     <message>
         <source>时间</source>
-        <translation type="unfinished" />
+        <translation>Time</translation>
     </message>
     <message>
         <source>yyyy-MM-dd HH:mm:ss</source>
-        <translation type="unfinished" />
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
     </message>
     <message>
         <source>NTP 服务器</source>
-        <translation type="unfinished" />
+        <translation>NTP server</translation>
     </message>
     <message>
         <source>NTP 端口</source>
-        <translation type="unfinished" />
+        <translation>NTP port</translation>
     </message>
     <message>
         <source>NTP 同步周期</source>
-        <translation type="unfinished" />
+        <translation>NTP sync period</translation>
     </message>
     <message>
         <source>与本机一致</source>
-        <translation type="unfinished" />
+        <translation>Same as this computer</translation>
     </message>
     <message>
         <source>定时维护</source>
-        <translation type="unfinished" />
+        <translation>Scheduled maintenance</translation>
     </message>
     <message>
         <source>维护日</source>
-        <translation type="unfinished" />
+        <translation>Maintenance day</translation>
     </message>
     <message>
         <source>星期日</source>
-        <translation type="unfinished" />
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>星期一</source>
-        <translation type="unfinished" />
+        <translation>Monday</translation>
     </message>
     <message>
         <source>星期二</source>
-        <translation type="unfinished" />
+        <translation>Tuesday</translation>
     </message>
     <message>
         <source>星期三</source>
-        <translation type="unfinished" />
+        <translation>Wednesday</translation>
     </message>
     <message>
         <source>星期四</source>
-        <translation type="unfinished" />
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>星期五</source>
-        <translation type="unfinished" />
+        <translation>Friday</translation>
     </message>
     <message>
         <source>星期六</source>
-        <translation type="unfinished" />
+        <translation>Saturday</translation>
     </message>
     <message>
         <source>每天</source>
-        <translation type="unfinished" />
+        <translation>Every day</translation>
     </message>
     <message>
         <source>重启时间</source>
-        <translation type="unfinished" />
+        <translation>Reboot time</translation>
     </message>
     <message>
         <source>设备信息</source>
-        <translation type="unfinished" />
+        <translation>Device information</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished" />
+        <translation>PID</translation>
     </message>
     <message>
         <source>序列号</source>
-        <translation type="unfinished" />
+        <translation>Serial number</translation>
     </message>
     <message>
         <source>编译时间</source>
-        <translation type="unfinished" />
+        <translation>Build time</translation>
     </message>
     <message>
         <source>设备版本</source>
-        <translation type="unfinished" />
+        <translation>Device version</translation>
     </message>
     <message>
         <source>硬件版本</source>
-        <translation type="unfinished" />
+        <translation>Hardware version</translation>
     </message>
     <message>
         <source>立刻重启</source>
-        <translation type="unfinished" />
+        <translation>Reboot now</translation>
     </message>
     <message>
         <source>恢复出厂设置</source>
-        <translation type="unfinished" />
+        <translation>Restore factory settings</translation>
     </message>
     <message>
         <source>正在设置布防区域，请等待...</source>
@@ -1425,7 +1425,7 @@
     </message>
     <message>
         <source>%1 @%2 - V%3</source>
-        <translation type="unfinished" />
+        <translation>%1 @%2 - V%3</translation>
     </message>
     <message>
         <source>正在设置视频编码参数，请稍后...</source>
@@ -1441,35 +1441,35 @@
     </message>
     <message>
         <source>红外普通模式</source>
-        <translation type="unfinished" />
+        <translation>Infrared normal mode</translation>
     </message>
     <message>
         <source>白光（暖光）普通模式</source>
-        <translation type="unfinished" />
+        <translation>White (warm) light normal mode</translation>
     </message>
     <message>
         <source>双光源（红外、白光/暖光）普通模式</source>
-        <translation type="unfinished" />
+        <translation>Dual light (infrared, white/warm) normal mode</translation>
     </message>
     <message>
         <source>红外智能调光模式</source>
-        <translation type="unfinished" />
+        <translation>Infrared smart dimming mode</translation>
     </message>
     <message>
         <source>白光/暖光智能调光模式</source>
-        <translation type="unfinished" />
+        <translation>White/warm light smart dimming mode</translation>
     </message>
     <message>
         <source>双光源（红外、白光/暖光）智能调光模式</source>
-        <translation type="unfinished" />
+        <translation>Dual light (infrared, white/warm) smart dimming mode</translation>
     </message>
     <message>
         <source>红光</source>
-        <translation type="unfinished" />
+        <translation>Red light</translation>
     </message>
     <message>
         <source>光照亮度(%1%)</source>
-        <translation type="unfinished" />
+        <translation>Brightness (%1%)</translation>
     </message>
     <message>
         <source>正在提交灯光设置，请稍后...</source>
@@ -1481,15 +1481,15 @@
     </message>
     <message>
         <source>Static IP</source>
-        <translation type="unfinished" />
+        <translation>Static IP</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
     <message>
         <source>远程IPC的地址已经设置成功，配置程序需要重新登录，本窗口将自动关闭！</source>
@@ -1505,11 +1505,11 @@
     </message>
     <message>
         <source>密码校验</source>
-        <translation type="unfinished" />
+        <translation>Password check</translation>
     </message>
     <message>
         <source>两次密码输入不一致，请重新输入密码，确保一致！</source>
-        <translation type="unfinished" />
+        <translation>The two passwords do not match. Please enter them again.</translation>
     </message>
     <message>
         <source>正在配置GB28181参数，请等待IPC重启...</source>
@@ -1536,233 +1536,233 @@
     <name>RtmpClientWidget</name>
     <message>
         <source>以上参数的含义是什么？例如RTMP推流URL如下，以字符/拆分可以得到对应的参数。</source>
-        <translation type="unfinished" />
+        <translation>What do the parameters above mean? Split an RTMP push URL such as the one below at each / to get them.</translation>
     </message>
     <message>
         <source>1) 服务器地址</source>
-        <translation type="unfinished" />
+        <translation>1) Server address</translation>
     </message>
     <message>
         <source>2) 端口号</source>
-        <translation type="unfinished" />
+        <translation>2) Port</translation>
     </message>
     <message>
         <source>缺省时默认是1935，如果</source>
-        <translation type="unfinished" />
+        <translation>1935 by default; if </translation>
     </message>
     <message>
         <source>后面接着 ':数字'，该数字表示端口号</source>
-        <translation type="unfinished" />
+        <translation> is followed by &apos;:number&apos;, that number is the port</translation>
     </message>
     <message>
         <source>3) 应用名称</source>
-        <translation type="unfinished" />
+        <translation>3) Application name</translation>
     </message>
     <message>
         <source>4) 流ID</source>
-        <translation type="unfinished" />
+        <translation>4) Stream ID</translation>
     </message>
     <message>
         <source>RtmpClientWidget</source>
-        <translation type="unfinished" />
+        <translation>RTMP</translation>
     </message>
     <message>
         <source>启用 RTMP</source>
-        <translation type="unfinished" />
+        <translation>Enable RTMP</translation>
     </message>
     <message>
         <source>主码流</source>
-        <translation type="unfinished" />
+        <translation>Main stream</translation>
     </message>
     <message>
         <source>子码流</source>
-        <translation type="unfinished" />
+        <translation>Sub stream</translation>
     </message>
     <message>
         <source>码流类型</source>
-        <translation type="unfinished" />
+        <translation>Stream type</translation>
     </message>
     <message>
         <source>服务器地址</source>
-        <translation type="unfinished" />
+        <translation>Server address</translation>
     </message>
     <message>
         <source>端口号(1-65535)</source>
-        <translation type="unfinished" />
+        <translation>Port (1-65535)</translation>
     </message>
     <message>
         <source>应用名称</source>
-        <translation type="unfinished" />
+        <translation>Application name</translation>
     </message>
     <message>
         <source>流ID</source>
-        <translation type="unfinished" />
+        <translation>Stream ID</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>正在配置RTMP参数，请稍等...</source>
-        <translation type="unfinished" />
+        <translation>Configuring RTMP, please wait...</translation>
     </message>
 </context>
 <context>
     <name>ShieldTaskManager</name>
     <message>
         <source>周一到周五</source>
-        <translation type="unfinished" />
+        <translation>Monday to Friday</translation>
     </message>
     <message>
         <source>周一到周六</source>
-        <translation type="unfinished" />
+        <translation>Monday to Saturday</translation>
     </message>
     <message>
         <source>周六、周日</source>
-        <translation type="unfinished" />
+        <translation>Saturday and Sunday</translation>
     </message>
     <message>
         <source>周日</source>
-        <translation type="unfinished" />
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>每天</source>
-        <translation type="unfinished" />
+        <translation>Every day</translation>
     </message>
     <message>
         <source>蓝色区域</source>
-        <translation type="unfinished" />
+        <translation>Blue region</translation>
     </message>
     <message>
         <source>粉色区域</source>
-        <translation type="unfinished" />
+        <translation>Pink region</translation>
     </message>
     <message>
         <source>黄色区域</source>
-        <translation type="unfinished" />
+        <translation>Yellow region</translation>
     </message>
     <message>
         <source>绿色区域</source>
-        <translation type="unfinished" />
+        <translation>Green region</translation>
     </message>
     <message>
         <source>预留</source>
-        <translation type="unfinished" />
+        <translation>Reserved</translation>
     </message>
 </context>
 <context>
     <name>VideoISPConfigWidget</name>
     <message>
         <source>VideoISPConfigWidget</source>
-        <translation type="unfinished" />
+        <translation>Video capture</translation>
     </message>
     <message>
         <source>禁用</source>
-        <translation type="unfinished" />
+        <translation>Off</translation>
     </message>
     <message>
         <source>自动</source>
-        <translation type="unfinished" />
+        <translation>Auto</translation>
     </message>
     <message>
         <source>手动</source>
-        <translation type="unfinished" />
+        <translation>Manual</translation>
     </message>
     <message>
         <source>视频采集设置</source>
-        <translation type="unfinished" />
+        <translation>Video capture settings</translation>
     </message>
     <message>
         <source>室内</source>
-        <translation type="unfinished" />
+        <translation>Indoor</translation>
     </message>
     <message>
         <source>室外</source>
-        <translation type="unfinished" />
+        <translation>Outdoor</translation>
     </message>
     <message>
         <source>视频制式</source>
-        <translation type="unfinished" />
+        <translation>Video standard</translation>
     </message>
     <message>
         <source>水平翻转</source>
-        <translation type="unfinished" />
+        <translation>Horizontal flip</translation>
     </message>
     <message>
         <source>垂直翻转</source>
-        <translation type="unfinished" />
+        <translation>Vertical flip</translation>
     </message>
     <message>
         <source>防止过曝</source>
-        <translation type="unfinished" />
+        <translation>Prevent overexposure</translation>
     </message>
     <message>
         <source>场景模式</source>
-        <translation type="unfinished" />
+        <translation>Scene mode</translation>
     </message>
     <message>
         <source>高级参数</source>
-        <translation type="unfinished" />
+        <translation>Advanced</translation>
     </message>
     <message>
         <source>AE灵敏度(0-255)</source>
-        <translation type="unfinished" />
+        <translation>AE sensitivity (0-255)</translation>
     </message>
     <message>
         <source>AE容忍度(0-255)</source>
-        <translation type="unfinished" />
+        <translation>AE tolerance (0-255)</translation>
     </message>
     <message>
         <source>宽动态增强</source>
-        <translation type="unfinished" />
+        <translation>WDR strength</translation>
     </message>
     <message>
         <source>3D降噪增强</source>
-        <translation type="unfinished" />
+        <translation>3D noise reduction strength</translation>
     </message>
     <message>
         <source>3D降噪</source>
-        <translation type="unfinished" />
+        <translation>3D noise reduction</translation>
     </message>
     <message>
         <source>曝光模式</source>
-        <translation type="unfinished" />
+        <translation>Exposure mode</translation>
     </message>
     <message>
         <source>白平衡</source>
-        <translation type="unfinished" />
+        <translation>White balance</translation>
     </message>
     <message>
         <source>宽动态</source>
-        <translation type="unfinished" />
+        <translation>WDR</translation>
     </message>
     <message>
         <source>镜头畸变</source>
-        <translation type="unfinished" />
+        <translation>Lens distortion</translation>
     </message>
     <message>
         <source>透雾模式</source>
-        <translation type="unfinished" />
+        <translation>Defog mode</translation>
     </message>
     <message>
         <source>默认参数</source>
-        <translation type="unfinished" />
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished" />
+        <translation>Save</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished" />
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished" />
+        <translation>NTSC</translation>
     </message>
 </context>
 <context>
@@ -1781,15 +1781,15 @@
     </message>
     <message>
         <source>Motion detection</source>
-        <translation type="unfinished" />
+        <translation>Motion detection</translation>
     </message>
     <message>
         <source>Humanoid detection</source>
-        <translation type="unfinished" />
+        <translation>Humanoid detection</translation>
     </message>
     <message>
         <source>Video occlusion</source>
-        <translation type="unfinished" />
+        <translation>Video occlusion</translation>
     </message>
 </context>
 <context>

@@ -89,8 +89,7 @@ void RemoteConfigDialog::loadLightPage() {
         qDebug("获取灯源配置失败");
         return;
     }
-    ControlAssignmentGroup* group = controlGroup(ui->btnRestoreDefaultLightDeviceConfig);
-    group->addButton(ui->btnRestoreDefaultLightDeviceConfig);
+    ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultLightDeviceConfig);
 
     int irCutDefault = -1;
     const int irCut = session_->irCutMode(&irCutDefault);

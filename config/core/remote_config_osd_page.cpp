@@ -45,8 +45,7 @@ void RemoteConfigDialog::loadOSDPage() {
     if (!record) {
         return;
     }
-    ControlAssignmentGroup* group = controlGroup(ui->btnRestoreDefaultVideoOSDConfig);
-    group->addButton(ui->btnRestoreDefaultVideoOSDConfig);
+    ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultVideoOSDConfig);
 
     ui->gbxOSDDateTime->setChecked(record->dateTimeShown.value != 0);
     group->assignGroupBox(ui->gbxOSDDateTime, record->dateTimeShown.defaultValue != 0);

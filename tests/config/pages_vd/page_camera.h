@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QJsonDocument>
+#include <QObject>
 #include <QString>
 #include <memory>
 #include <string>
@@ -10,6 +11,17 @@
 
 #include "camsim_fixture.h"
 #include "zrsdk_instance.h"
+
+// The named child of parent, or its first child of type T when name is null; a missing
+// child ends the test, since every check after it would only fail on a null pointer.
+template <typename T>
+T* requireChild(QObject* parent, const char* name = nullptr) {
+    T* found = name != nullptr ? parent->findChild<T*>(name) : parent->findChild<T*>();
+    if (found == nullptr) {
+        qFatal("no %s", name != nullptr ? name : "child of the wanted type");
+    }
+    return found;
+}
 
 class PageCamera {
 public:

@@ -81,11 +81,7 @@ struct Page {
     }
     template <typename T>
     T* child(const char* name = nullptr) {
-        T* found = name ? widget.findChild<T*>(name) : widget.findChild<T*>();
-        if (found == nullptr) {
-            qFatal("no %s", name ? name : "child");
-        }
-        return found;
+        return requireChild<T>(&widget, name);
     }
     QTableWidget* table() { return child<QTableWidget>("tableWidget"); }
     void save() { child<QPushButton>("savePushButton")->click(); }

@@ -76,11 +76,7 @@ struct Page {
     }
     template <typename T>
     T* child(const char* name) {
-        T* found = widget.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no %s", name);
-        }
-        return found;
+        return requireChild<T>(&widget, name);
     }
     GridVideoWidget* grid() { return child<QFrame>("frame")->findChild<GridVideoWidget*>(); }
     QTableWidget* table() { return child<QTableWidget>("tableWidget"); }

@@ -25,11 +25,7 @@ struct Page {
     }
     template <typename T>
     T* child(const char* name) {
-        T* found = widget.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no %s", name);
-        }
-        return found;
+        return requireChild<T>(&widget, name);
     }
     void click(const char* name) { child<QPushButton>(name)->click(); }
 

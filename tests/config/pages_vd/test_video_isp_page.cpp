@@ -51,11 +51,7 @@ struct Page {
     }
     template <typename T>
     T* child(const char* name) {
-        T* found = widget.findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no %s", name);
-        }
-        return found;
+        return requireChild<T>(&widget, name);
     }
     VideoISPConfigWidget widget;
 };

@@ -15,6 +15,7 @@ import labeldoc
 from private_cups import PrivateCups
 
 SABBETH = None
+TEMPLATE = None
 RUN_TIMEOUT = 60
 RENDER_DPI = 300
 PAGE_POINTS = 288  # the default page, 101.6 mm square
@@ -110,6 +111,32 @@ class PrintOnlyRun(unittest.TestCase):
         self.assert_blank_cross(image)
         self.assert_printed_full_size(image)
 
+    def test_factory_template_prints_the_device_on_a_4x2_label(self):
+        """The template that Tarnwick hands over, as the build writes it, on the default page."""
+        code, serial = "KV0123456789ABCD", "SN-2026-000417"
+        result = self.run_sabbeth(TEMPLATE, extra=("--code", code, "--serial", serial))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        pdf = self.cups.wait_for_pdf()
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True)
+        self.assertRegex(info.stdout, r"Pages:\s+1\n")
+
+        prefix = os.path.join(self.dir, "template")
+        subprocess.run(["pdftoppm", "-r", str(RENDER_DPI), "-gray", "-singlefile", pdf, prefix],
+                       check=True, timeout=RUN_TIMEOUT)
+        image = prefix + ".pgm"
+        width, height, pixels = read_pgm(image)
+        label = (4 * RENDER_DPI, 2 * RENDER_DPI)
+        outside = [i for i in range(len(pixels))
+                   if pixels[i] < 250 and (i % width >= label[0] or i // width >= label[1])]
+        self.assertEqual(outside, [], "ink beyond the 4 x 2 inch label")
+        scan = subprocess.run(["zbarimg", "--raw", "-q", image], capture_output=True, text=True,
+                              timeout=RUN_TIMEOUT)
+        self.assertEqual(scan.stdout.splitlines(), [code])
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True,
+                              check=True, timeout=RUN_TIMEOUT).stdout
+        self.assertIn(serial, text)
+        self.assertIn(datetime.date.today().isoformat(), text)
+
     def assert_printed_full_size(self, image):
         """The label fills the page 1:1: the codes' corners are where the document puts them."""
         width, height, pixels = read_pgm(image)
@@ -162,6 +189,8 @@ class PrintOnlyRun(unittest.TestCase):
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--sabbeth", required=True)
+    parser.add_argument("--template", required=True)
     args, rest = parser.parse_known_args()
     SABBETH = os.path.abspath(args.sabbeth)
+    TEMPLATE = os.path.abspath(args.template)
     unittest.main(argv=[sys.argv[0], *rest])

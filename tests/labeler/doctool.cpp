@@ -73,7 +73,8 @@ QJsonObject describe(QGraphicsItem* item) {
         object["angle"] = qr->angle();
         object["size"] = pair(qr->shearHorizontal(), qr->shearVertical());
         object["text"] = qr->plainText();
-        object["pixmap"] = pair(qr->pixmap().width(), qr->pixmap().height());
+        const QSize modules = qr->modules().boundingRect().size().toSize();
+        object["modules"] = pair(modules.width(), modules.height());
     } else if (auto* text = qgraphicsitem_cast<TextItem*>(item)) {
         object["type"] = "text";
         object["text"] = text->toPlainText();

@@ -107,7 +107,7 @@ class DocumentFormat(unittest.TestCase):
                                "pen_style": 2, "pen_color": "#ff0000", "brush_style": 4,
                                "brush_color": "#0000ff"})
         self.assertEqual(qr, {"type": "qr", "pos": [5, 7], "z": 0.5, "angle": 0, "size": [60, 40],
-                              "text": "{%serial%}", "pixmap": [60, 40]})
+                              "text": "{%serial%}", "modules": [60, 40]})
         self.assertEqual(text, {"type": "text", "pos": [1.5, 2.5], "z": 2, "text": "Größe 7",
                                 "family": "DejaVu Sans", "point_size": 12})
 

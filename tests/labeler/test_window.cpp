@@ -7,8 +7,10 @@
 #include <QGraphicsLineItem>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
 #include <memory>
 
@@ -42,6 +44,16 @@ struct FileDialogAnswer {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What zbarimg reads from the picture, one symbol per line.
+QString decoded(const QString& picture) {
+    QProcess zbarimg;
+    zbarimg.start("zbarimg", {"--raw", "-q", picture});
+    if (!zbarimg.waitForFinished(30000)) {
+        return QString();
+    }
+    return QString::fromUtf8(zbarimg.readAllStandardOutput()).trimmed();
 }
 
 }  // namespace
@@ -293,6 +305,38 @@ private slots:
         window->scene()->clearSelection();
         QVERIFY(window->exportImage(path("plain.png")));
         QCOMPARE(QImage(path("plain.png")), image);
+    }
+
+    // A label printer's resolution, black and white, no smoothing: every module must survive,
+    // also where a module is narrower than one point.
+    void qrCodesStaySharpAtPrinterResolution_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short code") << "CAM-7F3A21";
+        QTest::newRow("long code") << QString("KV-%1").arg(QString("0123456789").repeated(11));
+    }
+    void qrCodesStaySharpAtPrinterResolution() {
+        QFETCH(QString, text);
+        auto* qr = new QRCodeItem(QPoint(20, 20), window->scene());
+        qr->setPlainText(text);
+        const double dotsPerPoint = 203.0 / 72.0;
+        QImage page(window->pageSizePoints() * dotsPerPoint, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        window->renderScene(&painter);
+        painter.end();
+        const QString picture = path("code.png");
+        QVERIFY(page.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(picture));
+        QCOMPARE(decoded(picture), text);
+
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(path("code.pdf"));
+        QVERIFY(painter.begin(&pdf));
+        window->renderScene(&painter);
+        QVERIFY(painter.end());
+        const QByteArray content = fileBytes(path("code.pdf"));
+        QVERIFY(content.startsWith("%PDF"));
+        QVERIFY2(!content.contains("/Subtype /Image"), "the code is drawn as a picture");
     }
 
     void exportsSvg() {

@@ -155,6 +155,15 @@ private slots:
         QTest::newRow("shift left to zero")
             << QSize(1, 30) << int(Qt::Key_Left) << int(Qt::ShiftModifier)
             << QRectF(-0.5, -15, 0, 30) << 1;
+        QTest::newRow("shift left stops at zero")
+            << QSize(0, 30) << int(Qt::Key_Left) << int(Qt::ShiftModifier) << QRectF(0, -15, 0, 30)
+            << 0;
+        QTest::newRow("shift up stops at zero")
+            << QSize(90, 0) << int(Qt::Key_Up) << int(Qt::ShiftModifier) << QRectF(-45, 0, 90, 0)
+            << 0;
+        QTest::newRow("shift right stops at the largest size")
+            << QSize(1418, 30) << int(Qt::Key_Right) << int(Qt::ShiftModifier)
+            << QRectF(-709, -15, 1418, 30) << 0;
         QTest::newRow("plain arrow untouched")
             << QSize(90, 30) << int(Qt::Key_Right) << 0 << QRectF(-45, -15, 90, 30) << 0;
     }

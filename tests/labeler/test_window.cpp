@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <memory>
 
 #include "BoxItem.h"
@@ -65,6 +66,7 @@ private slots:
     void init() {
         Settings::instance().setMostRecentFile(QString());
         Settings::instance().setPrintDPI(300);
+        Settings::instance().setPageSizeMM(QSizeF(101.6, 101.6));
         window = std::make_unique<MainWindow>();
         window->setPlaceholder(&placeholder);
         placeholder.set("code", "C-1");
@@ -267,6 +269,26 @@ private slots:
         QVERIFY2(answer.text.startsWith("Failed to save"), qPrintable(answer.text));
         QVERIFY(window->isWindowModified());
         QCOMPARE(fileBytes(document), before);
+    }
+
+    void boxAcrossAnA3PageSavesAndReloadsUnchanged() {
+        Settings::instance().setPageSizeMM(QSizeF(297, 420));
+        window = std::make_unique<MainWindow>();
+        auto* box = new BoxItem(QRect(0, 0, 830, 1180), window->scene());
+        window->connectItem(box);
+        QVERIFY(window->saveFile(path("a3.tmq")));
+        window->fileNew();
+        QVERIFY(window->loadFile(path("a3.tmq")));
+        auto* loaded = qgraphicsitem_cast<BoxItem*>(window->labelItems().value(0));
+        QVERIFY(loaded && loaded->isSelected());
+        QCOMPARE(loaded->rect(), QRectF(-415, -590, 830, 1180));
+        // The Geometry dock shows the size as it is, and an edit of one side keeps the other.
+        auto* width = window->findChild<QSpinBox*>("shearHorizontalSpinBox");
+        auto* height = window->findChild<QSpinBox*>("shearVerticalSpinBox");
+        QCOMPARE(width->value(), 830);
+        QCOMPARE(height->value(), 1180);
+        width->setValue(840);
+        QCOMPARE(loaded->shearVertical(), 1180);
     }
 
     void boxResizedFromGeometryMarksTheDocument() {

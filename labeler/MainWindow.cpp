@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QParallelAnimationGroup>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -71,7 +72,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     updateUi();
 }
 
-MainWindow::~MainWindow() = default;
+// The scene goes first, while the window is whole: its items leave with it, and their selection
+// must not reach the window's handlers once the window's own members are gone. An alignment
+// still gliding goes with it.
+MainWindow::~MainWindow() {
+    delete runningAlignment;
+    labelScene->disconnect(this);
+    delete labelScene;
+}
 
 void MainWindow::setPlaceholder(Placeholder* table) {
     placeholder = table;

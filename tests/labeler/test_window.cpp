@@ -73,7 +73,9 @@ private slots:
     }
 
     void cleanup() {
-        window->setWindowModified(false);
+        if (window) {
+            window->setWindowModified(false);
+        }
         window.reset();
     }
 
@@ -151,6 +153,19 @@ private slots:
         QVERIFY(answer.shown());
         QVERIFY(window->isVisible());
         QCOMPARE(Settings::instance().mostRecentFile(), QString("kept"));
+    }
+
+    // The items go with the window's scene when the window is destroyed; their selection must
+    // not reach the window's handlers then (its commands and docks would update as it dies).
+    void closingWithASelectionRunsNothingOnTheDyingWindow() {
+        addQrCode();
+        QVERIFY(window->saveFile(path("selected.tmq")));
+        QVERIFY(window->loadFile(path("selected.tmq")));
+        QCOMPARE(window->scene()->selectedItems().size(), 1);
+        QSignalSpy commandUpdates(action("editCopyAction"), &QAction::changed);
+        QVERIFY(window->close());
+        window.reset();
+        QCOMPARE(commandUpdates.count(), 0);
     }
 
     void closeStoresTheDocumentPath() {

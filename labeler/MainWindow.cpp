@@ -171,9 +171,8 @@ void MainWindow::updateWindowTitle() {
         tr("%1 - V%2 (%3)").arg(tr("Sabbeth"), QApplication::applicationVersion(), name));
 }
 
-void MainWindow::startWithMostRecentFile() {
-    const QString path = mostRecentFile();
-    if (path.isEmpty()) {
+void MainWindow::startWithFile(const QString& path) {
+    if (isUnnamed(path)) {
         QMetaObject::invokeMethod(this, &MainWindow::fileNew, Qt::QueuedConnection);
         return;
     }
@@ -223,9 +222,8 @@ void MainWindow::renderScene(QPainter* painter) {
     selectionChanged();
 }
 
-bool MainWindow::printMostRecentFile() {
-    const QString path = mostRecentFile();
-    if (path.isEmpty()) {
+bool MainWindow::printFile(const QString& path) {
+    if (isUnnamed(path)) {
         reportError(tr("No label document to print."));
         return false;
     }
@@ -565,14 +563,17 @@ void MainWindow::reportError(const QString& text) {
 }
 
 // Earlier versions stored the display name "Unnamed" for a document that was never saved.
-QString MainWindow::mostRecentFile() const {
-    const QString path = Settings::instance().mostRecentFile();
-    return path == tr("Unnamed") ? QString() : path;
+bool MainWindow::isUnnamed(const QString& path) const {
+    return path.isEmpty() || path == tr("Unnamed");
 }
 
+// A label that was never saved leaves the most recent document as it was, so that closing a
+// new label never loses the way back to the last one.
 void MainWindow::saveSettings() {
     Settings& settings = Settings::instance();
     settings.setShowGrid(gridShown);
-    settings.setMostRecentFile(windowFilePath());
+    if (!windowFilePath().isEmpty()) {
+        settings.setMostRecentFile(windowFilePath());
+    }
     settings.saveWindow(this);
 }

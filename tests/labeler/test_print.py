@@ -178,6 +178,18 @@ class PrintOnlyRun(unittest.TestCase):
             self.assert_nothing_printed(
                 self.run_sabbeth(os.path.join(self.dir, "missing.tmq")))
 
+    def test_config_naming_no_document_keeps_the_most_recent_one(self):
+        document = self.write("label.tmq", four_code_document())
+        self.assertEqual(self.run_sabbeth(document).returncode, 0)
+        self.cups.wait_for_pdf()
+        for pdf in self.cups.pdfs():
+            os.remove(pdf)
+        self.jobs_before = len(self.cups.jobs())
+        for config in ("", os.path.join(self.dir, "missing.tmq")):
+            with self.subTest(config=config):
+                self.assert_nothing_printed(self.run_sabbeth(config))
+                self.assertEqual(self.stored_document(), document)
+
     def test_without_printer_fails_without_hanging(self):
         document = self.write("label.tmq", four_code_document())
         no_server = {"CUPS_SERVER": os.path.join(self.dir, "no-cups.sock")}

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "BoxItem.h"
+#include "CommandLine.h"
 #include "DocumentCodec.h"
 #include "LabelerTest.h"
 #include "MainWindow.h"
@@ -172,9 +173,39 @@ private slots:
         QVERIFY(window->saveFile(path("closed.tmq")));
         QVERIFY(window->close());
         QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+        // A new label that was never saved keeps the way back to the last document.
         window->fileNew();
         QVERIFY(window->close());
-        QCOMPARE(Settings::instance().mostRecentFile(), QString());
+        QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+    }
+
+    void configNamingNoDocumentKeepsTheMostRecentOne_data() {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("missing file") << path("missing.tmq") << false;
+        QTest::newRow("folder") << dir.path() << false;
+        QTest::newRow("document") << path("given.tmq") << true;
+    }
+    void configNamingNoDocumentKeepsTheMostRecentOne() {
+        QFETCH(QString, config);
+        QFETCH(bool, opened);
+        addQrCode();
+        QVERIFY(window->saveFile(path("given.tmq")));
+        addQrCode();
+        QVERIFY(window->saveFile(path("recent.tmq")));
+        Settings::instance().setMostRecentFile(path("recent.tmq"));
+        CommandLine options;
+        options.process({"Sabbeth", "--config", config});
+        const QString document = options.startDocument();
+        const QString mostRecent = opened ? config : path("recent.tmq");
+        QCOMPARE(document, opened ? config : QString());
+        QCOMPARE(Settings::instance().mostRecentFile(), mostRecent);
+        window->startWithFile(document);
+        QTRY_COMPARE(window->labelItems().size(), opened ? 1 : 0);
+        QCOMPARE(window->windowFilePath(), document);
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().mostRecentFile(), mostRecent);
     }
 
     void clipboardCarriesItemsAndRefusesForeignData() {
@@ -411,19 +442,17 @@ private slots:
 
     void startWithoutADocumentGivesAnUnnamedOne() {
         for (const QString& stored : {QString(), QString("Unnamed")}) {
-            Settings::instance().setMostRecentFile(stored);
             addQrCode();
             window->setDirty(false);
-            window->startWithMostRecentFile();
+            window->startWithFile(stored);
             QTRY_VERIFY(window->labelItems().isEmpty());
             QCOMPARE(window->windowFilePath(), QString());
         }
     }
 
     void startWithAMissingDocumentGivesAnUnnamedOne() {
-        Settings::instance().setMostRecentFile(path("missing.tmq"));
         MessageBoxAnswer answer(QMessageBox::Ok);
-        window->startWithMostRecentFile();
+        window->startWithFile(path("missing.tmq"));
         QTRY_VERIFY(answer.shown());
         QVERIFY2(answer.text.startsWith("Failed to open file: "), qPrintable(answer.text));
         QCOMPARE(window->windowFilePath(), QString());

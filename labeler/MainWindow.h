@@ -135,6 +135,9 @@ private:
     void animateAlignment(const QList<QGraphicsItem*>& items, const QList<QPointF>& positions);
     void pasteLabelItems(const QByteArray& records);
     void pasteText(const QMimeData* mime);
+    // Asks for the file to save or export to; empty when the user cancels.
+    QString askSavePath(const QString& title, const QString& filter);
+    bool confirmReplace(const QString& path);
     bool writeDocument(const QString& path);
     QVector<ItemRecord> itemRecords(const QList<QGraphicsItem*>& items) const;
     QGraphicsItem* createItem(const ItemRecord& record);

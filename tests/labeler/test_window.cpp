@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsLineItem>
@@ -117,6 +118,39 @@ private slots:
         QVERIFY(fileBytes(path(saved)).startsWith(QByteArray::fromHex("034A9F210002")));
         QVERIFY(!window->isWindowModified());
         QCOMPARE(window->windowTitle(), QString("Sabbeth - V1.0.1.2 (%1)").arg(saved));
+    }
+
+    // The extension is added before the dialog looks for an existing file, so a document is
+    // never replaced without the question.
+    void saveAsAsksBeforeReplacingADocument_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<int>("button");
+        QTest::newRow("bare name, replaced") << "name"
+                                             << "name.tmq" << int(QMessageBox::Yes);
+        QTest::newRow("bare name, kept") << "name"
+                                         << "name.tmq" << int(QMessageBox::No);
+        QTest::newRow("other extension, kept") << "label.txt"
+                                               << "label.txt.tmq" << int(QMessageBox::No);
+    }
+    void saveAsAsksBeforeReplacingADocument() {
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(int, button);
+        const QByteArray old = "an earlier label";
+        QFile file(path(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        addQrCode();
+        MessageBoxAnswer question{QMessageBox::StandardButton(button)};
+        FileDialogAnswer answer(path(typed));
+        const bool saved = window->fileSaveAs();
+        QVERIFY(answer.driver.handled);
+        QVERIFY2(question.shown(), "replaced without asking");
+        QVERIFY(question.text.contains(existing));
+        QCOMPARE(saved, button == QMessageBox::Yes);
+        QCOMPARE(fileBytes(path(existing)) == old, !saved);
     }
 
     void newAsksBeforeDroppingChanges_data() {
@@ -411,6 +445,55 @@ private slots:
         addQrCode();
         QVERIFY(window->exportSvg(path("label.svg")));
         QVERIFY(fileBytes(path("label.svg")).contains("<svg"));
+    }
+
+    void exportOfABareNameTakesTheFormatsSuffix_data() {
+        QTest::addColumn<int>("formatKey");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("first format, png") << 0 << "bare.png";
+        QTest::newRow("last format, svg") << int(Qt::Key_End) << "bare.svg";
+    }
+    void exportOfABareNameTakesTheFormatsSuffix() {
+        QFETCH(int, formatKey);
+        QFETCH(QString, saved);
+        addQrCode();
+        ModalDriver<QFileDialog> driver([this, formatKey](QFileDialog* dialog) {
+            if (formatKey) {
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key(formatKey));
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path("bare"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        MessageBoxAnswer failure(QMessageBox::Ok);
+        window->fileExport();
+        QVERIFY(driver.handled);
+        QVERIFY2(!failure.shown(), qPrintable(failure.text));
+        QVERIFY(!QFile::exists(path("bare")));
+        QVERIFY(QFile::exists(path(saved)));
+    }
+
+    // The image is made whole in memory: a page and resolution beyond the budget are refused
+    // with the resolution that fits, instead of asking for gigabytes.
+    void rasterExportRefusesImagesBeyondTheBudget_data() {
+        QTest::addColumn<QSizeF>("pageMM");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QString>("fits");
+        QTest::newRow("largest page at 4000 dpi") << QSizeF(500, 500) << 4000 << "504 dpi";
+        QTest::newRow("largest page at 1200 dpi") << QSizeF(500, 500) << 1200 << "504 dpi";
+        QTest::newRow("A3 at 4000 dpi") << QSizeF(297, 420) << 4000 << "648 dpi";
+    }
+    void rasterExportRefusesImagesBeyondTheBudget() {
+        QFETCH(QSizeF, pageMM);
+        QFETCH(int, dpi);
+        QFETCH(QString, fits);
+        Settings::instance().setPrintDPI(dpi);
+        window->setPrinterPage(pageMM, dpi);
+        addQrCode();
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!window->exportImage(path("large.png")));
+        QVERIFY(answer.shown());
+        QVERIFY2(answer.text.contains(fits), qPrintable(answer.text));
+        QVERIFY(!QFile::exists(path("large.png")));
     }
 
     void failedExportsWarn_data() {

@@ -390,6 +390,8 @@ private slots:
         QGraphicsScene scene(0, 0, 288, 288);
         GraphicsView view(&scene);
         QCOMPARE(view.minimumSizeHint(), QSize(576, 576));
+        scene.setSceneRect(0, 0, 1417, 1417);
+        QCOMPARE(view.minimumSizeHint(), QSize(576, 576));
         QCOMPARE(view.dragMode(), QGraphicsView::RubberBandDrag);
         view.zoomIn();
         view.zoomOut();

@@ -30,8 +30,11 @@ class DocumentFormat(unittest.TestCase):
         return os.path.join(self.dir, name)
 
     def doctool(self, *args):
-        return subprocess.run([DOCTOOL, *args], env=self.env, capture_output=True, text=True,
-                              timeout=60)
+        result = subprocess.run([DOCTOOL, *args], env=self.env, capture_output=True, text=True,
+                                timeout=60)
+        # In a sanitizer build a refused document must be refused, not crash.
+        self.assertNotRegex(result.stderr, "Sanitizer|runtime error")
+        return result
 
     def written(self, scenario):
         out = self.path(scenario + ".tmq")

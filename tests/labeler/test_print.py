@@ -76,8 +76,11 @@ class PrintOnlyRun(unittest.TestCase):
                    **(cups_env if cups_env is not None else self.cups.env))
         env.pop("LPDEST", None)
         env.pop("PRINTER", None)
-        return subprocess.run([SABBETH, "--print", "--config", document, *extra], env=env,
-                              capture_output=True, text=True, timeout=RUN_TIMEOUT, cwd=cwd)
+        result = subprocess.run([SABBETH, "--print", "--config", document, *extra], env=env,
+                                capture_output=True, text=True, timeout=RUN_TIMEOUT, cwd=cwd)
+        # In a sanitizer build a refused document must be refused, not crash.
+        self.assertNotRegex(result.stderr, "Sanitizer|runtime error")
+        return result
 
     def stored_document(self):
         conf = os.path.join(self.dir, "home", ".config", "Korvel", "Sabbeth.conf")

@@ -80,6 +80,8 @@ public:
     void renderScene(QPainter* painter);
     // The print-only run: loads the document at path and prints it; false on any failure.
     bool printFile(const QString& path);
+    // Draws the label into an image file at the print resolution; an image beyond the memory
+    // budget is refused with the largest resolution that fits.
     bool exportImage(const QString& path);
     bool exportSvg(const QString& path);
 

@@ -73,11 +73,14 @@ MainWindow::MainWindow(AppSettings& settings, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::disableForms() {
+    ++formsHeld;
     operationForm->setEnabled(false);
     firmwareUpgradeForm->setEnabled(false);
 }
 
 void MainWindow::enableForms() {
+    if (--formsHeld > 0)
+        return;
     operationForm->setEnabled(true);
     firmwareUpgradeForm->setEnabled(true);
 }
@@ -248,9 +251,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::startPoolOperation() {
-    // The old guard goes first: gone after the new one, it would enable the panels while
-    // the new operation's tasks run.
-    busyGuard.reset();
+    // The new guard comes before the old one goes, so the panels stay off in between.
     busyGuard = std::make_unique<WaitFor>(this);
 }
 

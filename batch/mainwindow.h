@@ -34,7 +34,8 @@ public:
     explicit MainWindow(AppSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The busy guard's switches for the two panels.
+    // The busy guards' switches for the two panels. Guards nest (an operation that falls due
+    // inside another takes its own), so the panels come back only when the last one goes.
     void disableForms();
     void enableForms();
 
@@ -98,6 +99,8 @@ private:
     OperationForm* operationForm;
     FirmwareUpgradeForm* firmwareUpgradeForm;
     std::unique_ptr<WaitFor> busyGuard;
+    // Busy guards alive now; the panels are disabled while this is not 0.
+    int formsHeld = 0;
     std::unique_ptr<DecodeMp3> decoder;
     QList<QHostAddress> localAddresses;
     QAction* viewAction;

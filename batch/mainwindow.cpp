@@ -235,19 +235,19 @@ void MainWindow::load() {
     // halfway through that search and again after it.
     if (model->isSearching())
         return;
-    // The first search, queued from the constructor, runs without a guard.
-    std::unique_ptr<WaitFor> guard;
-    if (sender() != nullptr)
-        guard = std::make_unique<WaitFor>(this);
+    // The search processes events while it blocks; every operation started meanwhile would
+    // run nested inside it, so the panels stay off, the first search's too.
+    WaitFor guard(this);
     QStringList texts;
     for (int i = 0; i < ui->networkSegmentComboBox->count(); ++i)
         texts.append(ui->networkSegmentComboBox->itemText(i));
     model->searchDevices(localAddresses, texts);
     ui->tableView->resizeColumnsToContents();
     ui->tableView->setFocus(Qt::OtherFocusReason);
-    guard.reset();
     updateUi();
-    QMetaObject::invokeMethod(this, "testDevicesAccessible", Qt::QueuedConnection);
+    // Every search is followed by the login test, whose guard takes over from this one
+    // without a moment in between.
+    testDevicesAccessible();
 }
 
 void MainWindow::startPoolOperation() {

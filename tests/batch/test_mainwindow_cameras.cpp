@@ -168,20 +168,30 @@ TEST_F(MainWindowCamerasTest, StartUpSearchesEveryNetworkAndTestsLogins) {
     EXPECT_EQ(model()->item(rowOf("CAM-A"), DeviceTableModel::CloudIdColumn)->text(), "UID-A");
 }
 
-TEST_F(MainWindowCamerasTest, RefreshDuringTheStartUpSearchDoesNothing) {
-    // The start-up search runs without a guard; a refresh inside it is refused and must not
-    // start a login test of its own halfway through the search either.
+TEST_F(MainWindowCamerasTest, StartUpSearchAndItsLoginTestKeepThePanelsOff) {
+    // The queued start-up search, as the constructor makes it; a refresh inside it is
+    // refused. Until the search and the login test it starts have ended, no operation can
+    // start: the panels are off at every new row and at every status change.
     auto* panel = window->findChild<QWidget*>("OperationForm");
-    QList<bool> panelEnabled;
-    const auto watching = QObject::connect(model(), &QStandardItemModel::rowsInserted, [&] {
-        panelEnabled << panel->isEnabled();
-        if (panelEnabled.size() == 1)
+    QStringList enabledAt;
+    int rowsListed = 0;
+    const auto listing = QObject::connect(model(), &QStandardItemModel::rowsInserted, [&] {
+        if (panel->isEnabled())
+            enabledAt << QStringLiteral("row %1 listed").arg(rowsListed);
+        if (++rowsListed == 1)
             QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
     });
-    QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
-    QObject::disconnect(watching);
-    EXPECT_EQ(panelEnabled, QList<bool>({true, true, true, true}));
-    ASSERT_TRUE(waitIdle());
+    const auto statuses =
+        QObject::connect(model(), &QStandardItemModel::itemChanged, [&](QStandardItem* item) {
+            if (item->column() == DeviceTableModel::StatusColumn && panel->isEnabled())
+                enabledAt << QStringLiteral("row %1: %2").arg(item->row()).arg(item->text());
+        });
+    QMetaObject::invokeMethod(window, "load", Qt::QueuedConnection);
+    const bool idle = QTest::qWaitFor([&] { return rowsListed == 4; }, kWaitMs) && waitIdle();
+    QObject::disconnect(listing);
+    QObject::disconnect(statuses);
+    ASSERT_TRUE(idle);
+    EXPECT_TRUE(enabledAt.isEmpty()) << enabledAt.join('\n').toStdString();
 }
 
 TEST_F(MainWindowCamerasTest, EveryPanelActionReachesTheTickedCameras) {

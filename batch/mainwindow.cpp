@@ -273,7 +273,11 @@ void MainWindow::setIP() {
     if (!dialog.ipSetting(setting))
         return;
     WaitFor guard(this);
-    model->setIPs(setting);
+    const QString problem = model->setIPs(setting);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), tr("%1 No device was changed.").arg(problem));
+        return;
+    }
     QTimer::singleShot(kRetestDelayMs, this, &MainWindow::testDevicesAccessible);
 }
 

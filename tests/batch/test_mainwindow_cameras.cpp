@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -265,6 +266,54 @@ TEST_F(MainWindowCamerasTest, SetIpSendsTheDialogsAddresses) {
     EXPECT_EQ(sent.value("CAM-A"), QStringList({"10.77.1.60", "255.255.255.0", "10.77.1.1"}));
     EXPECT_EQ(sent.value("CAM-C"), QStringList({"10.77.1.61", "255.255.255.0", "10.77.1.1"}));
     ASSERT_TRUE(waitIdle());
+}
+
+TEST_F(MainWindowCamerasTest, SetIpRefusesAddressesThatWouldStrandACamera) {
+    const struct {
+        const char* ip;
+        const char* mask;
+        const char* gateway;
+        bool sameIP;
+        const char* says;  // part of the warning
+    } cases[] = {
+        {"10.77.1.0", "255.255.255.0", "10.77.1.1", false, "network address"},
+        {"10.77.1.255", "255.255.255.0", "10.77.1.1", true, "broadcast address"},
+        {"10.77.1.127", "255.255.255.128", "10.77.1.1", false, "broadcast address"},
+        {"0.0.0.0", "255.255.255.0", "10.77.1.1", true, "cannot be given to a device"},
+        {"224.0.0.60", "255.255.255.0", "224.0.0.1", false, "cannot be given to a device"},
+        {"127.0.0.60", "255.0.0.0", "127.0.0.1", false, "cannot be given to a device"},
+        {"10.77.1.60", "255.0.255.0", "10.77.1.1", false, "not a valid subnet mask"},
+        {"10.77.1.60", "0.0.0.0", "10.77.1.1", true, "not a valid subnet mask"},
+        {"10.77.1.60", "255.255.255.0", "10.77.2.1", false, "gateway 10.77.2.1 is not"},
+        {"10.77.1.60", "255.255.255.0", "10.77.1.255", false, "gateway 10.77.1.255 is not"},
+        // Three ticked devices, and fewer addresses before the subnet's broadcast address.
+        {"10.77.1.254", "255.255.255.0", "10.77.1.1", false, "only 1 of the 3"},
+        {"10.77.1.125", "255.255.255.128", "10.77.1.1", false, "only 2 of the 3"},
+    };
+    tick({"CAM-A", "CAM-B", "CAM-C"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.ip) + " " + c.mask + " " + c.gateway);
+        const size_t from = sim->journal().size();
+        auto dialog = answerNextModal<ModifyIPDialog>([&c](ModifyIPDialog* modify) {
+            modify->findChild<QRadioButton*>(c.sameIP ? "sameIPRadioButton" : "startIPRadioButton")
+                ->setChecked(true);
+            modify->findChild<IPAddress*>("ipLineEdit")->setIP(c.ip);
+            modify->findChild<IPAddress*>("subnetMaskLineEdit")->setIP(c.mask);
+            modify->findChild<IPAddress*>("gatewayLineEdit")->setIP(c.gateway);
+            modify->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        auto warning = answerNextModal<QMessageBox>(
+            [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        widget("setIPPushButton")->click();
+        ASSERT_TRUE(dialog->answered);
+        EXPECT_TRUE(warning->answered);
+        EXPECT_TRUE(warning->text.contains(c.says)) << warning->text.toStdString();
+        EXPECT_TRUE(warning->text.contains("No device was changed")) << warning->text.toStdString();
+        ASSERT_TRUE(waitIdle());
+        EXPECT_TRUE(reached(from, isSetnet).isEmpty());
+        for (const char* id : {"CAM-A", "CAM-B", "CAM-C"})
+            EXPECT_NE(status(id), "Setting IP address") << id;
+    }
 }
 
 namespace {

@@ -237,6 +237,17 @@ TEST_F(MainWindowTest, TickedRowsEnableTheOperations) {
     widget<QLineEdit>("uploadFileLineEdit")->clear();
 }
 
+TEST_F(MainWindowTest, CountersShowThousandsOfRows) {
+    constexpr int kRows = 1200;  // a search of a large site lists more than 999
+    for (int i = 0; i < kRows; ++i)
+        model()->deviceFound(device(QStringLiteral("D%1").arg(i, 4, 10, QLatin1Char('0')),
+                                    QStringLiteral("10.2.%1.%2").arg(i / 250).arg(i % 250 + 1)));
+    widget("checkAllPushButton")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(widget<QSpinBox>("totalDeviceSpinBox")->value(), kRows);
+    EXPECT_EQ(widget<QSpinBox>("checkedDeviceSpinBox")->value(), kRows);
+}
+
 TEST_F(MainWindowTest, PanelsStayDisabledWhenAPoolOperationStartsDuringAnother) {
     // Nothing answers at this address, so each login test fails at once; its report still
     // has to come through the event loop.

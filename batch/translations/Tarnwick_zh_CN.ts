@@ -491,6 +491,25 @@
     </message>
 </context>
 <context>
+    <name>PingProbe</name>
+    <message>
+        <source>ping could not start: %1</source>
+        <translation>无法启动 ping：%1</translation>
+    </message>
+    <message>
+        <source>ping did not finish</source>
+        <translation>ping 未能结束</translation>
+    </message>
+    <message>
+        <source>ping crashed</source>
+        <translation>ping 崩溃</translation>
+    </message>
+    <message>
+        <source>ping exited with code %1</source>
+        <translation>ping 以代码 %1 退出</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Your file is relatively large, due to IPC capacity limitation, only the first ten seconds of audio will be uploaded. Do you want to continue?</source>

@@ -45,6 +45,11 @@ constexpr int kLabelWaitMs = 100;
 constexpr quint32 kFirstCandidate = 2;
 constexpr quint32 kLastCandidate = 254;
 constexpr int kProgressEnd = 255;
+// The shell that independent programs run under, and its command line: "$0" is the program,
+// "$@" its arguments, each kept as one word.
+const QString kIndependentShell = QStringLiteral("/bin/sh");
+const QString kRunArguments = QStringLiteral("\"$0\" \"$@\"");
+const QString kIndependentShellName = QStringLiteral("independentProgramShell");
 const QHostAddress kNoAddress(QStringLiteral("255.255.255.255"));
 const QColor kAlternateRowColour(217, 225, 242, 255);
 
@@ -70,7 +75,13 @@ MainWindow::MainWindow(AppSettings& settings, QWidget* parent)
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The shells of independent programs end here, on purpose: their programs run on.
+    for (QProcess* shell : findChildren<QProcess*>(kIndependentShellName)) {
+        shell->kill();
+        shell->waitForFinished();
+    }
+}
 
 void MainWindow::disableForms() {
     ++formsHeld;
@@ -457,9 +468,30 @@ void MainWindow::tableViewPressed(const QModelIndex& index) {
     qrCodeAction->setEnabled(!item->info()->cloudId.isEmpty());
 }
 
-QProcess* MainWindow::startProgram(const QString& program, const QStringList& arguments) {
+QProcess* MainWindow::startProgram(const QString& program, const QStringList& arguments,
+                                   Lifetime lifetime) {
     auto* process = new QProcess(this);
-    process->start(program, arguments, QIODevice::ReadWrite);
+    // Nothing reads what the programs write: collected here, it would only pile up.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
+            &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    // A missing program (an empty path) fails to start as it is, without a shell's complaint.
+    if (lifetime == Lifetime::EndsWithWindow || program.isEmpty()) {
+        process->start(program, arguments, QIODevice::ReadWrite);
+        return process;
+    }
+    // Ending a process object kills its program. An independent program therefore runs
+    // under a shell that waits for it: the window's end kills only that shell, while the
+    // program's exit code still comes back as the shell's.
+    process->setObjectName(kIndependentShellName);
+    process->start(kIndependentShell,
+                   QStringList{QStringLiteral("-c"), kRunArguments, program} + arguments,
+                   QIODevice::ReadWrite);
     return process;
 }
 
@@ -471,7 +503,8 @@ void MainWindow::startPlayer(const DeviceItem* item, const QString& stream, bool
         QStringLiteral("-t"), number(info.port)};
     if (fullScreen)
         arguments.append(QStringLiteral("-f"));
-    QProcess* player = startProgram(settings.playerProgram(), arguments);
+    // The player has nothing to save: it ends with Tarnwick.
+    QProcess* player = startProgram(settings.playerProgram(), arguments, Lifetime::EndsWithWindow);
     if (!fullScreen)
         player->waitForFinished(kPlayerWaitMs);
 }
@@ -504,7 +537,8 @@ void MainWindow::labelPrint() {
     QProcess* designer =
         startProgram(settings.labelProgram(),
                      {QStringLiteral("--code"), info.cloudId, QStringLiteral("--serial"),
-                      info.cloudId, QStringLiteral("--config"), settings.templateFile()});
+                      info.cloudId, QStringLiteral("--config"), settings.templateFile()},
+                     Lifetime::Independent);
     designer->waitForFinished(kLabelWaitMs);
 }
 
@@ -533,7 +567,8 @@ void MainWindow::deviceConfig() {
         startProgram(settings.remoteConfigProgram(),
                      {QStringLiteral("-i"), info.ip.toString(), QStringLiteral("-u"), info.user,
                       QStringLiteral("-p"), info.password, QStringLiteral("-s"), number(info.port),
-                      QStringLiteral("-e"), number(info.streamPort)});
+                      QStringLiteral("-e"), number(info.streamPort)},
+                     Lifetime::Independent);
     if (velmora->waitForFinished(kVelmoraWaitMs) && velmora->exitStatus() == QProcess::NormalExit &&
         velmora->exitCode() == kVelmoraLoginFailed) {
         qDebug("二级菜单不能打开IPC\n");

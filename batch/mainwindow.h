@@ -88,8 +88,11 @@ private:
     // Free addresses of the chosen segment for count devices; false when the scan could not
     // tell free from occupied addresses.
     bool findFreeAddresses(int count, QList<IPSetting>& free);
-    // Starts program as a child of the window, so it ends with the window.
-    QProcess* startProgram(const QString& program, const QStringList& arguments);
+    // Whether a started program ends with the window or runs on after Tarnwick closes.
+    enum class Lifetime { EndsWithWindow, Independent };
+    // Starts program; its output goes where Tarnwick's goes, and its process object is
+    // freed once it has finished.
+    QProcess* startProgram(const QString& program, const QStringList& arguments, Lifetime lifetime);
     void startPlayer(const DeviceItem* item, const QString& stream, bool fullScreen);
 
     std::unique_ptr<Ui::MainWindow> ui;

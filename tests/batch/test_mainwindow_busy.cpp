@@ -4,15 +4,11 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "appsettings.h"
-#include "camsim_fixture.h"
+#include "camerawindow.h"
 #include "deviceitem.h"
 #include "devicetablemodel.h"
-#include "mainwindow.h"
 #include "qtprinters.h"
 
 namespace {
@@ -28,26 +24,17 @@ protected:
     static void SetUpTestSuite() {
         if (!camsim::testbedPresent())
             return;
-        sim = new camsim::Simulator(camsim::Where::CameraNetwork);
-        std::string cameras;
-        for (int i = 0; i < kCameraCount; ++i) {
-            cameras += (i == 0 ? "" : ",") + camsim::camera("SLOW-" + std::to_string(i),
-                                                            sim->address(10 + i), kSlowAnswers);
-        }
-        sim->start(R"({"cameras": [)" + cameras + "]}");
-        folder = new QTemporaryDir;
-        settings = new AppSettings(folder->path());
-        QSettings().clear();
-        settings->setSearchTimeout(1);
-        window = new MainWindow(*settings);
-        window->show();
+        bed = new CameraWindow([](const camsim::Simulator& cameras) {
+            std::string list;
+            for (int i = 0; i < kCameraCount; ++i) {
+                list += (i == 0 ? "" : ",") + camsim::camera("SLOW-" + std::to_string(i),
+                                                             cameras.address(10 + i), kSlowAnswers);
+            }
+            return list;
+        });
+        window = bed->window.get();
     }
-    static void TearDownTestSuite() {
-        delete window;
-        delete settings;
-        delete folder;
-        delete sim;
-    }
+    static void TearDownTestSuite() { delete bed; }
     void SetUp() override {
         if (!camsim::testbedPresent())
             GTEST_SKIP() << "needs the test bed (scripts/testbed-run)";
@@ -68,15 +55,11 @@ protected:
         return true;
     }
 
-    static camsim::Simulator* sim;
-    static QTemporaryDir* folder;
-    static AppSettings* settings;
+    static CameraWindow* bed;
     static MainWindow* window;
 };
 
-camsim::Simulator* MainWindowBusyTest::sim = nullptr;
-QTemporaryDir* MainWindowBusyTest::folder = nullptr;
-AppSettings* MainWindowBusyTest::settings = nullptr;
+CameraWindow* MainWindowBusyTest::bed = nullptr;
 MainWindow* MainWindowBusyTest::window = nullptr;
 
 }  // namespace

@@ -13,13 +13,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "appsettings.h"
+#include "camerawindow.h"
 #include "camsim_fixture.h"
 #include "devicetablemodel.h"
 #include "ipaddress.h"
@@ -41,29 +40,21 @@ protected:
     static void SetUpTestSuite() {
         if (!camsim::testbedPresent())
             return;
-        sim = new camsim::Simulator(camsim::Where::CameraNetwork);
-        sim->start(R"({"cameras": [)" +
-                   camsim::camera("CAM-A", sim->address(10, 1), R"("uuid": "UID-A")") + "," +
+        bed = new CameraWindow([](const camsim::Simulator& cameras) {
+            return camsim::camera("CAM-A", cameras.address(10, 1), R"("uuid": "UID-A")") + "," +
                    // Refuses every login: the login test finds it not accessible.
-                   camsim::camera("CAM-B", sim->address(11, 1),
+                   camsim::camera("CAM-B", cameras.address(11, 1),
                                   R"("faults": {"http_status": {"command:0": 401}})") +
-                   "," + camsim::camera("CAM-C", sim->address(10, 2)) + "," +
-                   camsim::camera("CAM-D", sim->address(10, 3)) + "]}");
-        folder = new QTemporaryDir;
+                   "," + camsim::camera("CAM-C", cameras.address(10, 2)) + "," +
+                   camsim::camera("CAM-D", cameras.address(10, 3));
+        });
+        sim = &bed->sim;
+        folder = &bed->folder;
+        window = bed->window.get();
         QDir(folder->path()).mkpath("ffmpeg");
         QFile::link(QStandardPaths::findExecutable("ffmpeg"), folder->filePath("ffmpeg/ffmpeg"));
-        settings = new AppSettings(folder->path());
-        QSettings().clear();
-        settings->setSearchTimeout(1);
-        window = new MainWindow(*settings);
-        window->show();
     }
-    static void TearDownTestSuite() {
-        delete window;
-        delete settings;
-        delete folder;
-        delete sim;
-    }
+    static void TearDownTestSuite() { delete bed; }
     void SetUp() override {
         if (!camsim::testbedPresent())
             GTEST_SKIP() << "needs the test bed (scripts/testbed-run)";
@@ -137,15 +128,15 @@ protected:
         return values;
     }
 
+    static CameraWindow* bed;
     static camsim::Simulator* sim;
     static QTemporaryDir* folder;
-    static AppSettings* settings;
     static MainWindow* window;
 };
 
+CameraWindow* MainWindowCamerasTest::bed = nullptr;
 camsim::Simulator* MainWindowCamerasTest::sim = nullptr;
 QTemporaryDir* MainWindowCamerasTest::folder = nullptr;
-AppSettings* MainWindowCamerasTest::settings = nullptr;
 MainWindow* MainWindowCamerasTest::window = nullptr;
 
 const QSet<QString> kTicked = {"CAM-A", "CAM-C"};

@@ -41,7 +41,7 @@ constexpr int kWaitMs = 10000;
 
 // A program that records its arguments, one a line, into <name>.args beside it, its
 // process id into <name>.pid and where its output and error output go into <name>.out;
-// then ends with the code in <name>.exit, or runs on.
+// then ends with the code in <name>.exit, or runs on while it is there itself.
 void installFake(const QString& folder, const QString& name) {
     const QString base = folder + "/" + name;
     QFile script(base);
@@ -59,7 +59,10 @@ void installFake(const QString& folder, const QString& name) {
                   "[ -f '" +
                   base + ".exit' ] && exit $(cat '" + base +
                   ".exit')\n"
-                  "exec sleep 60\n")
+                  // Running on ends with the test's folder, so that no fake outlives
+                  // the suite holding its output open.
+                  "while [ -f '" +
+                  base + "' ]; do sleep 0.1; done\n")
                      .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

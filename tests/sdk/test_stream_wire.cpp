@@ -215,16 +215,17 @@ TEST(ParameterSets, ThreeByteStartCodesAreKeptAsSent) {
     EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);
 }
 
-TEST(ParameterSets, H265IdrOfBothTypesTakesVpsSpsAndPps) {
+TEST(ParameterSets, H265RandomAccessPicturesTakeVpsSpsAndPps) {
     const Bytes vps = {0, 0, 0, 1, 0x40, 0x01, 0x0C};
     const Bytes sps = {0, 0, 0, 1, 0x42, 0x01, 0x01, 0x60};
     const Bytes pps = {0, 0, 0, 1, 0x44, 0x01, 0xC1};
-    for (const uint8_t idrType : {19, 20}) {
-        const Bytes idr = {0, 0, 0, 1, static_cast<uint8_t>(idrType << 1), 0x01, 0xAF};
-        const Bytes frame = concat({vps, sps, pps, idr});
+    // IDR_W_RADL, IDR_N_LP and CRA: a decoder can start on each of them.
+    for (const uint8_t pictureType : {19, 20, 21}) {
+        const Bytes picture = {0, 0, 0, 1, static_cast<uint8_t>(pictureType << 1), 0x01, 0xAF};
+        const Bytes frame = concat({vps, sps, pps, picture});
         ParameterSets sets{};
         ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H265, frame.data(), frame.size(), sets))
-            << int(idrType);
+            << int(pictureType);
         EXPECT_EQ(slot(sets.vps.bytes, sets.vps.length), vps);
         EXPECT_EQ(slot(sets.sps.bytes, sets.sps.length), sps);
         EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);

@@ -142,6 +142,21 @@ TEST_F(CameraTest, RefusedLoginReturnsNullAtOnce) {
     EXPECT_EQ(NETSDK_Logout(nullptr), -1);
 }
 
+TEST_F(CameraTest, LoginNeedsOnlyA200WhileGetParamStillRefusesBadBlocks) {
+    const char* faults[] = {R"("http_reply_command": 12)", R"("http_short_body": 4)"};
+    startCameras({faults[0], faults[1]});
+    for (int camera = 0; camera < int(std::size(faults)); ++camera) {
+        LoginHandle handle{login(camera)};
+        ASSERT_NE(handle.login, nullptr) << faults[camera];
+        NETSDK_PARAM_DEVICE device;
+        const NETSDK_CHANNEL pair{0, 0};
+        EXPECT_EQ(
+            NETSDK_GetParam(handle.login, &pair, NETSDK_PARAM_ID_DEVICE, &device, sizeof device),
+            -1)
+            << faults[camera];
+    }
+}
+
 TEST_F(CameraTest, CookieOfTheLoginIsSentBack) {
     startCameras({R"("http_set_cookie": "id=42")"});
     LoginHandle handle{login()};

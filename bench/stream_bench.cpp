@@ -37,10 +37,15 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// The bytes a live frame took on the wire besides its payload: head and media header. The
+// plain reader counts them too.
+constexpr uint64_t kFrameHeadsOnTheWire = 40;
+
 int onFrame(NETSDK_STREAM*, int, int, int, const void*, int length, void*) {
     frames.fetch_add(1, std::memory_order_relaxed);
-    bytes.fetch_add(static_cast<uint64_t>(length) - sizeof(NETSDK_FRAME_INFO),
-                    std::memory_order_relaxed);
+    bytes.fetch_add(
+        static_cast<uint64_t>(length) - sizeof(NETSDK_FRAME_INFO) + kFrameHeadsOnTheWire,
+        std::memory_order_relaxed);
     return 0;
 }
 

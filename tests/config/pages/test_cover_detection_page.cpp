@@ -75,7 +75,7 @@ void arm(NETSDK_TIME_SEGMENT& window, int inUse, int begin, int end, int days) {
 }
 
 struct Page {
-    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.show();
         QCoreApplication::processEvents();  // runs the queued load
     }

@@ -47,12 +47,12 @@ async def start(simulator):
             sides[camera["id"]] = CameraSide(simulator, camera)
         await sides[camera["id"]].serve(reader, writer)
 
-    try:
-        await listen(simulator, simulator.cameras,
-                     lambda camera: camera.get("rtsp_port", DEFAULT_PORT), serve)
-    except PermissionError as error:
+    def refused(port, error):
         # Port 554 needs privileges; the other protocols are still worth serving.
-        print(f"camsim: no RTSP: {error}", flush=True)
+        print(f"camsim: no RTSP on port {port}: {error}", flush=True)
+
+    await listen(simulator, simulator.cameras,
+                 lambda camera: camera.get("rtsp_port", DEFAULT_PORT), serve, refused)
 
 
 # The access units of each clip, split once: clips do not change during a run.

@@ -15,20 +15,27 @@ WILDCARD = "0.0.0.0"
 READ_CHUNK = 65536
 
 
-async def listen(simulator, cameras, port_of, handle_connection):
+async def listen(simulator, cameras, port_of, handle_connection, on_refused=None):
     """Serves port_of(camera) of every camera: runs handle_connection(reader, writer, camera)
-    as a task per client. Connections to an address that is no camera's are closed."""
+    as a task per client. Connections to an address that is no camera's are closed.
+    A port this process may not take raises PermissionError, or goes to
+    on_refused(port, error) and the other ports are still served."""
     by_port = {}
     for camera in cameras:
         by_port.setdefault(int(port_of(camera)), {})[camera["ip"]] = camera
     for port, cameras_at in by_port.items():
-        for address in _listening_addresses(cameras_at):
-            server = await asyncio.start_server(
-                lambda reader, writer, at=cameras_at: _serve_one(reader, writer, at,
-                                                                 handle_connection),
-                host=address, port=port, reuse_address=True, backlog=BACKLOG,
-                family=socket.AF_INET)
-            simulator.close_at_end(server)
+        try:
+            for address in _listening_addresses(cameras_at):
+                server = await asyncio.start_server(
+                    lambda reader, writer, at=cameras_at: _serve_one(reader, writer, at,
+                                                                     handle_connection),
+                    host=address, port=port, reuse_address=True, backlog=BACKLOG,
+                    family=socket.AF_INET)
+                simulator.close_at_end(server)
+        except PermissionError as error:
+            if on_refused is None:
+                raise
+            on_refused(port, error)
 
 
 def _listening_addresses(cameras_at):

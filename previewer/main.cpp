@@ -4,6 +4,7 @@
 
 #include "command_line.h"
 #include "main_window.h"
+#include "termination_signals.h"
 #include "translations.h"
 #include "visualizer_unit.h"
 
@@ -12,6 +13,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName("Korvel");
     QCoreApplication::setApplicationName("Quorlin");
     QCoreApplication::setApplicationVersion("2.0.0.3");
+    // kill and Ctrl+C end the program as closing its window does.
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &app,
+                     &QCoreApplication::quit);
 
     // Help, version and errors end the process here, before any translator: their texts
     // stay in English.

@@ -7,9 +7,12 @@
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <signal.h>
 
 #include <algorithm>
 #include <memory>
@@ -26,6 +29,8 @@ namespace {
 
 constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
 constexpr int kWaitMs = 10000;
+// How long a signalled program may take to stop its stream, log out and exit.
+constexpr int kSignalEndMs = 2000;
 const char* const kPassword = "pw";
 const clip_blocks::Rgb kLeft{200, 50, 50};
 const clip_blocks::Rgb kRight{50, 100, 200};
@@ -94,6 +99,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void programLogsInOnTheGivenPortAndPlaysTheChosenStream();
+    void programEndsCleanlyOnTerminationSignals_data();
+    void programEndsCleanlyOnTerminationSignals();
 
     void openingLogsInPlaysAndAsksForPresets();
     void highDefinitionSwitchReconnectsWithTheOtherStream();
@@ -297,6 +304,37 @@ void EndToEndTest::programLogsInOnTheGivenPortAndPlaysTheChosenStream() {
         }
         QVERIFY2(authorised, entry.text("target").c_str());
     }
+}
+
+void EndToEndTest::programEndsCleanlyOnTerminationSignals_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
+    QFETCH(int, signalNumber);
+    startCamera();
+    QProcess program;
+    program.start(quorlin(), {"-i", QString::fromStdString(sim_->address(10)), "-t",
+                              QString::number(kHttpPort), "-p", kPassword});
+    QVERIFY(program.waitForStarted(kWaitMs));
+    const auto killIfLeft = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished(kWaitMs);
+    });
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    ::kill(pid_t(program.processId()), signalNumber);
+    // A stopping stream ends after its current frame; the logout and the exit follow.
+    QVERIFY(program.waitForFinished(kSignalEndMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) {
+            return e.text("protocol") == "stream" && e.text("event") == "closed";
+        },
+        kWaitMs));
 }
 
 void EndToEndTest::openingLogsInPlaysAndAsksForPresets() {

@@ -185,15 +185,29 @@ QQuickItem* EndToEndTest::panelItem(const QString& name) const {
     return root->objectName() == name ? root : findItem(root, name);
 }
 
-// Presses ("press"), or presses and releases ("hold", "click"), the middle of a panel item.
+// Presses ("press"), or presses and releases ("hold", "click"), the middle of a panel item;
+// or presses it and then drags off it before the release ("drag out"), or activates another
+// window while it is held ("switch window").
 void EndToEndTest::mouse(const QString& item, const QString& action) {
     QQuickItem* target = panelItem(item);
     QVERIFY2(target, qPrintable(item));
     auto* panel = unit_->findChild<QQuickWidget*>("ptzPanel");
     const QPoint at =
         target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, at);
-    if (action != "press") {
+    if (action == "drag out") {
+        const QPoint outside(panel->width() / 2, 2);
+        QTest::mouseMove(panel, outside);
+        QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, outside);
+    } else if (action == "switch window") {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else if (action != "press") {
         QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, at);
     }
 }
@@ -413,6 +427,16 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
     QTest::newRow("right held") << "rightButton"
                                 << "hold"
                                 << QStringList{R"(50 {"direction":"right","speed":128})", stop};
+    // Cancelled presses: the movement or the lens must stop all the same.
+    QTest::newRow("up dragged off")
+        << "upButton"
+        << "drag out" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+    QTest::newRow("left, another window activated")
+        << "leftButton"
+        << "switch window" << QStringList{R"(50 {"direction":"left","speed":128})", stop};
+    QTest::newRow("focus far, another window activated")
+        << "focusRowOperator2"
+        << "switch window" << QStringList{R"(55 {"operate":"focus_far"})", stop};
     QTest::newRow("centre clicked") << "centreButton"
                                     << "click" << QStringList{"52 "};
     QTest::newRow("zoom wide held") << "zoomRowOperator1"

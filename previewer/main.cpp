@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "command_line.h"
 #include "main_window.h"
 #include "termination_signals.h"
@@ -19,16 +22,22 @@ int main(int argc, char* argv[]) {
                      &QCoreApplication::quit);
 
     // Help, version and errors end the process here, before any translator: their texts
-    // stay in English.
+    // stay in English. So does a user name or password that the login would have to cut.
     QCommandLineParser parser;
     parser.setApplicationDescription(QObject::tr("IPC Previewer with PTZ Control"));
     command_line::addOptions(parser);
     parser.process(app);
+    const DeviceParams params = command_line::deviceParams(parser);
+    const QString loginProblem = loginTextProblem(params);
+    if (!loginProblem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(loginProblem));
+        return EXIT_FAILURE;
+    }
 
     translations::install(app, translations::chosenLanguage());
 
     MainWindow window;
-    const DeviceParams params = command_line::deviceParams(parser);
     window.createVisualizerUnit()->open(params);
     if (parser.isSet("fullscreen")) {
         window.showFullScreen();

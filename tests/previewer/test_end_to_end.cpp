@@ -261,6 +261,9 @@ void EndToEndTest::commandLine_data() {
     QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"Quorlin 2.0.0.3"};
     QTest::newRow("bad option") << QStringList{"--bogus"} << 1
                                 << QStringList{"Unknown option 'bogus'"};
+    QTest::newRow("password longer than the login holds")
+        << QStringList{"-i", "10.1.2.3", "-p", QString(64, 'x')} << 1
+        << QStringList{"Quorlin: The password is longer than 63 bytes"};
 }
 
 void EndToEndTest::commandLine() {

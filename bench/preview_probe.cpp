@@ -6,8 +6,8 @@
 //   bench_preview_probe <camera ip> <http port> <password> <seconds>
 //
 // Output lines: "swap <counter, -1 without picture> <unix time in seconds>" per repaint, and
-// "cpu <seconds>" twice: at the first picture and at the end, so start-up is left out of the
-// per-frame figure.
+// "cpu <seconds> <unix time>" twice: at the first picture and at the end, so start-up is left
+// out of the per-frame figure.
 #include <QApplication>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(renderer, &QOpenGLWidget::frameSwapped, [&] {
         const int counter = readCounter(renderer);
         if (counter >= 0 && !pictureShown) {
-            std::printf("cpu %.6f\n", cpuSeconds());
+            std::printf("cpu %.6f %.6f\n", cpuSeconds(), unixSeconds());
             pictureShown = true;
         }
         std::printf("swap %d %.6f\n", counter, unixSeconds());
@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     QTimer::singleShot(QString(argv[4]).toInt() * 1000, &app, &QCoreApplication::quit);
     const int result = app.exec();
-    std::printf("cpu %.6f\n", cpuSeconds());
+    std::printf("cpu %.6f %.6f\n", cpuSeconds(), unixSeconds());
     std::fflush(stdout);
     return result;
 }

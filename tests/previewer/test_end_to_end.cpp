@@ -52,6 +52,14 @@ QStringList productTests(const camsim::Simulator& sim) {
     return sent;
 }
 
+// The titles of the windows on this test's X display, as xwininfo lists them.
+QString windowTitles() {
+    QProcess xwininfo;
+    xwininfo.start("xwininfo", {"-root", "-tree"});
+    xwininfo.waitForFinished(kWaitMs);
+    return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
+}
+
 std::vector<camsim::JournalEntry> streamEvents(const camsim::Simulator& sim, const char* event) {
     return sim.journal([event](const camsim::JournalEntry& e) {
         return e.text("protocol") == "stream" && e.text("event") == event;
@@ -342,6 +350,10 @@ void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
     });
     QVERIFY(sim_->waitForJournal(
         [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    // The title names the camera once the program's event loop runs: it is up.
+    const QString camera = "(" + QString::fromStdString(sim_->address(10)) + ")";
+    QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(camera), kWaitMs);
+    QCOMPARE(program.state(), QProcess::Running);
     ::kill(pid_t(program.processId()), signalNumber);
     // A stopping stream ends after its current frame; the logout and the exit follow.
     QVERIFY(program.waitForFinished(kSignalEndMs));

@@ -44,6 +44,19 @@ bool waitUntilListening(int timeoutMs) {
     return true;
 }
 
+// The first instance claims the rendezvous before it opens its settings and copies the
+// label template: the state to compare against is the one after that start-up.
+bool waitUntilStartedUp(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (folderState().filter(QStringLiteral("4x2.tmq")).isEmpty() ||
+           folderState().filter(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))).isEmpty()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
 }  // namespace
 
 TEST(TarnwickInstance, SecondStartEndsAtOnceAndChangesNothing) {
@@ -56,6 +69,7 @@ TEST(TarnwickInstance, SecondStartEndsAtOnceAndChangesNothing) {
     first.start(TARNWICK_PROGRAM, QStringList());
     ASSERT_TRUE(first.waitForStarted(5000));
     ASSERT_TRUE(waitUntilListening(30000));
+    ASSERT_TRUE(waitUntilStartedUp(30000));
     const QStringList before = folderState();
 
     QProcess second;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ipaddress.h"
+#include "refused_save.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 
@@ -146,7 +147,7 @@ void JT808Widget::load() {
     loadedServerHost = values.value("server_host").toString();
     loadedPlateColor = values.value("plate_color");
     jt808GroupBox->setChecked(values.value("enabled").toBool());
-    serverHostWidget->setIP(loadedServerHost.toString());
+    serverHostWidget->setIP(loadedServerHost);
     serverPortSpinBox->setValue(values.value("server_port").toInt());
     plateNumberLineEdit->setText(values.value("plate_number").toString());
     // The camera sends the code as a number or as text; the item data is compared as text.
@@ -164,9 +165,10 @@ QVariant JT808Widget::serverHostToSend() const {
     if (isDottedQuad(typed)) {
         return typed;
     }
-    // A host name from the camera cannot be shown in the address boxes: keep it as it was.
+    // Empty boxes after an address that they showed were emptied by the user: send that.
+    // A host name from the camera cannot be shown in the boxes: keep it as it was.
     if (nothingTyped(typed)) {
-        return loadedServerHost.isValid() ? loadedServerHost : QVariant(QString());
+        return isDottedQuad(loadedServerHost) ? QString() : loadedServerHost;
     }
     return QVariant();
 }
@@ -196,8 +198,10 @@ void JT808Widget::save() {
         {"province_id", provinceIdSpinBox->value()},
         {"city_id", cityIdSpinBox->value()},
     };
-    session->setJt808Config(QJsonDocument::fromVariant(values));
-
+    if (!session->setJt808Config(QJsonDocument::fromVariant(values))) {
+        warnSaveRefused(this);
+        return;
+    }
     WaitFor busy(tr("正在配置JT808参数，请等待IPC重启... "), this);
     busy.wait(saveWaitMs);
 }

@@ -37,7 +37,7 @@ private:
     int saveWaitMs = 15000;
     // What the camera held for the fields that the form may not be able to show (a host
     // name, a colour code outside the table); sent back unchanged unless the user edits them.
-    QVariant loadedServerHost;
+    QString loadedServerHost;
     QVariant loadedPlateColor;
 
     QGroupBox* jt808GroupBox = nullptr;

@@ -100,6 +100,17 @@ private slots:
         QCOMPARE(sets[1].object().value("plate_color"), QJsonValue("7"));
     }
 
+    void anEmptiedAddressIsSentEmpty() {
+        PageCamera camera;
+        camera.session()->setJt808Config(QJsonDocument(platform("10.0.0.9", 2)));
+        Page page(camera);
+        page.child<IPAddress>("serverHostWidget")->clear();
+        page.save();
+        const auto sets = camera.productBodies(kSet);
+        QCOMPARE(sets.size(), size_t(2));
+        QCOMPARE(sets[1].object().value("server_host"), QJsonValue(""));
+    }
+
     void aPartialAddressIsRefusedAndNothingIsSent() {
         PageCamera camera;
         Page page(camera);

@@ -45,7 +45,7 @@ int wordAt(const QByteArray& body, int offset) {
 }
 
 struct Page {
-    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.show();
         QCoreApplication::processEvents();  // runs the queued load
     }

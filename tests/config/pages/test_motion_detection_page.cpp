@@ -68,7 +68,8 @@ void setGrid3x5(NETSDK_PARAM_MOTION* record) {
 }
 
 struct Page {
-    explicit Page(PageCamera& camera, bool shown = true) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera, bool shown = true)
+        : widget(camera.session().data(), nullptr) {
         if (shown) {
             widget.show();
         }

@@ -18,7 +18,7 @@ constexpr int kWaitMs = 20;
 
 // The page on a camera, loaded.
 struct Page {
-    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.setSaveWaitMs(kWaitMs);
         widget.show();
         QCoreApplication::processEvents();  // runs the queued load
@@ -48,7 +48,6 @@ private slots:
 
     void loadFillsTheFormAndRestoreTakesTheCameraDefaults() {
         PageCamera camera;
-        QVERIFY(camera.loggedIn());
         camera.session()->setRtmpConfig(
             QJsonDocument(settings(true, 1, "push.example.org", 1936, "broadcast", "cam7?key=1")));
         Page page(camera);
@@ -80,7 +79,7 @@ private slots:
         page.child<QLineEdit>("appNameLineEdit")->setText("app");
         page.child<QLineEdit>("streamIdLineEdit")->setText("id");
         page.click("savePushButton");
-        const auto sets = camera.productBodies(kSet);
+        const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(1));
         QCOMPARE(sets[0].object(), settings(false, 1, "10.1.2.3", 19350, "app", "id"));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -94,7 +93,7 @@ private slots:
         QCOMPARE(page.child<QComboBox>("streamTypeComboBox")->currentIndex(), -1);
         QCOMPARE(page.child<QSpinBox>("rtmpPortSpinBox")->value(), 1);
         page.click("savePushButton");
-        const auto sets = camera.productBodies(kSet);
+        const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));
         QCOMPARE(sets[1].object(),
                  settings(true, 5, QString(256, 'h'), 1, QString(128, 'a'), QString(512, 's')));

@@ -83,7 +83,7 @@ void placeRegion(NETSDK_PARAM_COVER_DETECT* record) {
 }
 
 struct Page {
-    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.show();
         QCoreApplication::processEvents();  // runs the queued load
     }

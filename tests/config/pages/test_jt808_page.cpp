@@ -21,7 +21,7 @@ constexpr int kSet = 131;
 constexpr int kWaitMs = 20;
 
 struct Page {
-    explicit Page(PageCamera& camera) : widget(camera.session(), nullptr) {
+    explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.setSaveWaitMs(kWaitMs);
         widget.show();
         QCoreApplication::processEvents();  // runs the queued load
@@ -78,7 +78,7 @@ private slots:
         page.child<IPAddress>("serverHostWidget")->setIP("192.168.1.20");
         page.child<QComboBox>("plateColorComboBox")->setCurrentIndex(9);
         page.save();
-        const auto sets = camera.productBodies(kSet);
+        const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));
         QJsonObject expected = platform("192.168.1.20", 9);
         expected["enabled"] = false;
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(page.child<IPAddress>("serverHostWidget")->getIP(), QString());
         QCOMPARE(page.child<QComboBox>("plateColorComboBox")->currentIndex(), -1);
         page.save();
-        const auto sets = camera.productBodies(kSet);
+        const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));
         QCOMPARE(sets[1].object().value("server_host"), QJsonValue("jt.example.net"));
         QCOMPARE(sets[1].object().value("plate_color"), QJsonValue("7"));

@@ -106,7 +106,7 @@ private slots:
         Page page(camera);
         page.child<IPAddress>("serverHostWidget")->clear();
         page.save();
-        const auto sets = camera.productBodies(kSet);
+        const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));
         QCOMPARE(sets[1].object().value("server_host"), QJsonValue(""));
     }

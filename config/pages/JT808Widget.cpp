@@ -33,8 +33,16 @@ struct PlateColor {
 const std::vector<PlateColor>& plateColors() {
     static const std::vector<PlateColor> colors = [] {
         const std::pair<int, const char*> names[] = {
-            {1, "蓝牌"},   {2, "黄牌"},   {3, "黑牌"},    {4, "白牌"},      {5, "绿牌"},
-            {6, "黄绿牌"}, {8, "农黄牌"}, {92, "农绿牌"}, {94, "渐变绿牌"}, {9, "其他"},
+            {1, QT_TRANSLATE_NOOP("JT808Widget", "蓝牌")},
+            {2, QT_TRANSLATE_NOOP("JT808Widget", "黄牌")},
+            {3, QT_TRANSLATE_NOOP("JT808Widget", "黑牌")},
+            {4, QT_TRANSLATE_NOOP("JT808Widget", "白牌")},
+            {5, QT_TRANSLATE_NOOP("JT808Widget", "绿牌")},
+            {6, QT_TRANSLATE_NOOP("JT808Widget", "黄绿牌")},
+            {8, QT_TRANSLATE_NOOP("JT808Widget", "农黄牌")},
+            {92, QT_TRANSLATE_NOOP("JT808Widget", "农绿牌")},
+            {94, QT_TRANSLATE_NOOP("JT808Widget", "渐变绿牌")},
+            {9, QT_TRANSLATE_NOOP("JT808Widget", "其他")},
         };
         std::vector<PlateColor> list;
         for (const auto& [code, name] : names) {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "combo_value.h"
 #include "ipaddress.h"
 #include "refused_save.h"
 #include "wait_for.h"
@@ -153,14 +154,13 @@ void JT808Widget::load() {
     }
     const QVariantMap values = reply.object().toVariantMap();
     loadedServerHost = values.value("server_host").toString();
-    loadedPlateColor = values.value("plate_color");
     jt808GroupBox->setChecked(values.value("enabled").toBool());
     serverHostWidget->setIP(loadedServerHost);
     serverPortSpinBox->setValue(values.value("server_port").toInt());
     plateNumberLineEdit->setText(values.value("plate_number").toString());
-    // The camera sends the code as a number or as text; the item data is compared as text.
-    plateColorComboBox->setCurrentIndex(plateColorComboBox->findData(
-        loadedPlateColor.toString(), Qt::UserRole, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    // The camera sends the code as a number or as text, which both find the code's item; a
+    // code outside the table is shown and sent back as it came.
+    showComboValue(plateColorComboBox, values.value("plate_color"));
     terminalIdLineEdit->setText(values.value("terminal_id").toString());
     terminalModelLineEdit->setText(values.value("terminal_model").toString());
     manufacturerIdLineEdit->setText(values.value("manufacturer_id").toString());
@@ -190,16 +190,12 @@ void JT808Widget::save() {
         QMessageBox::warning(this, tr("JT808设置"), tr("服务器地址无效，请输入完整的IP地址"));
         return;
     }
-    // With a colour code outside the table the combo shows none: send the camera's code back.
-    const QVariant plateColor = plateColorComboBox->currentIndex() >= 0
-                                    ? plateColorComboBox->currentData()
-                                    : loadedPlateColor;
     const QVariantMap values = {
         {"enabled", jt808GroupBox->isChecked()},
         {"server_host", serverHost},
         {"server_port", serverPortSpinBox->value()},
         {"plate_number", plateNumberLineEdit->text()},
-        {"plate_color", plateColor},
+        {"plate_color", plateColorComboBox->currentData()},
         {"terminal_id", terminalIdLineEdit->text()},
         {"terminal_model", terminalModelLineEdit->text()},
         {"manufacturer_id", manufacturerIdLineEdit->text()},

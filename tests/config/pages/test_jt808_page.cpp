@@ -92,7 +92,7 @@ private slots:
         camera.session()->setJt808Config(QJsonDocument(platform("jt.example.net", "7")));
         Page page(camera);
         QCOMPARE(page.child<IPAddress>("serverHostWidget")->getIP(), QString());
-        QCOMPARE(page.child<QComboBox>("plateColorComboBox")->currentIndex(), -1);
+        QCOMPARE(page.child<QComboBox>("plateColorComboBox")->currentText(), QString("7"));
         page.save();
         const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));

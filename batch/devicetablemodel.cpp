@@ -6,6 +6,7 @@
 #include <QtConcurrent>
 
 #include "deviceitem.h"
+#include "ipplan.h"
 
 namespace {
 
@@ -415,15 +416,17 @@ void DeviceTableModel::deviceNetcomChanged(const QString& deviceId, int state) {
     setStatusText(row, outcomeText(Netcom, state));
 }
 
-void DeviceTableModel::setIPs(const IPSetting& setting) {
+QString DeviceTableModel::setIPs(const IPSetting& setting) {
     qDebug("Set IPs Parameter(%s, %s, %s, %d)", qPrintable(setting.ip.toString()),
            qPrintable(setting.gateway.toString()), qPrintable(setting.mask.toString()),
            setting.sameIP);
-    QList<IPSetting> numbered;
-    IPSetting next = setting;
-    for (int count = chosenRows(false).size(); count > 0; --count, next = next.next())
-        numbered << next;
-    syncIPs(numbered);
+    const IPPlan plan(setting, chosenRows(false).size());
+    if (plan.isRefused()) {
+        qWarning("Set IPs refused: %s", qUtf8Printable(plan.problem()));
+        return plan.problem();
+    }
+    syncIPs(plan.settings());
+    return {};
 }
 
 void DeviceTableModel::syncIPs(const QList<IPSetting>& settings) {

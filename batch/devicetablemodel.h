@@ -65,7 +65,8 @@ public:
     void uploadAudio(const QString& path);
     void upgradeFirmware(const QString& path);
     void setFullNetcom(bool on);
-    void setIPs(const IPSetting& setting);
+    // Sends nothing and returns why when the start setting would strand a device (IPPlan).
+    QString setIPs(const IPSetting& setting);
     void syncIPs(const QList<IPSetting>& settings);
 
     static FirmwareHeader readFirmwareHeader(const QString& path);

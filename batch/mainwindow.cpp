@@ -45,6 +45,11 @@ constexpr int kLabelWaitMs = 100;
 constexpr quint32 kFirstCandidate = 2;
 constexpr quint32 kLastCandidate = 254;
 constexpr int kProgressEnd = 255;
+// The shell that independent programs run under, and its command line: "$0" is the program,
+// "$@" its arguments, each kept as one word.
+const QString kIndependentShell = QStringLiteral("/bin/sh");
+const QString kRunArguments = QStringLiteral("\"$0\" \"$@\"");
+const QString kIndependentShellName = QStringLiteral("independentProgramShell");
 const QHostAddress kNoAddress(QStringLiteral("255.255.255.255"));
 const QColor kAlternateRowColour(217, 225, 242, 255);
 
@@ -70,14 +75,23 @@ MainWindow::MainWindow(AppSettings& settings, QWidget* parent)
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The shells of independent programs end here, on purpose: their programs run on.
+    for (QProcess* shell : findChildren<QProcess*>(kIndependentShellName)) {
+        shell->kill();
+        shell->waitForFinished();
+    }
+}
 
 void MainWindow::disableForms() {
+    ++formsHeld;
     operationForm->setEnabled(false);
     firmwareUpgradeForm->setEnabled(false);
 }
 
 void MainWindow::enableForms() {
+    if (--formsHeld > 0)
+        return;
     operationForm->setEnabled(true);
     firmwareUpgradeForm->setEnabled(true);
 }
@@ -232,25 +246,23 @@ void MainWindow::load() {
     // halfway through that search and again after it.
     if (model->isSearching())
         return;
-    // The first search, queued from the constructor, runs without a guard.
-    std::unique_ptr<WaitFor> guard;
-    if (sender() != nullptr)
-        guard = std::make_unique<WaitFor>(this);
+    // The search processes events while it blocks; every operation started meanwhile would
+    // run nested inside it, so the panels stay off, the first search's too.
+    WaitFor guard(this);
     QStringList texts;
     for (int i = 0; i < ui->networkSegmentComboBox->count(); ++i)
         texts.append(ui->networkSegmentComboBox->itemText(i));
     model->searchDevices(localAddresses, texts);
     ui->tableView->resizeColumnsToContents();
     ui->tableView->setFocus(Qt::OtherFocusReason);
-    guard.reset();
     updateUi();
-    QMetaObject::invokeMethod(this, "testDevicesAccessible", Qt::QueuedConnection);
+    // Every search is followed by the login test, whose guard takes over from this one
+    // without a moment in between.
+    testDevicesAccessible();
 }
 
 void MainWindow::startPoolOperation() {
-    // The old guard goes first: gone after the new one, it would enable the panels while
-    // the new operation's tasks run.
-    busyGuard.reset();
+    // The new guard comes before the old one goes, so the panels stay off in between.
     busyGuard = std::make_unique<WaitFor>(this);
 }
 
@@ -272,7 +284,11 @@ void MainWindow::setIP() {
     if (!dialog.ipSetting(setting))
         return;
     WaitFor guard(this);
-    model->setIPs(setting);
+    const QString problem = model->setIPs(setting);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), tr("%1 No device was changed.").arg(problem));
+        return;
+    }
     QTimer::singleShot(kRetestDelayMs, this, &MainWindow::testDevicesAccessible);
 }
 
@@ -452,9 +468,30 @@ void MainWindow::tableViewPressed(const QModelIndex& index) {
     qrCodeAction->setEnabled(!item->info()->cloudId.isEmpty());
 }
 
-QProcess* MainWindow::startProgram(const QString& program, const QStringList& arguments) {
+QProcess* MainWindow::startProgram(const QString& program, const QStringList& arguments,
+                                   Lifetime lifetime) {
     auto* process = new QProcess(this);
-    process->start(program, arguments, QIODevice::ReadWrite);
+    // Nothing reads what the programs write: collected here, it would only pile up.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
+            &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    // A missing program (an empty path) fails to start as it is, without a shell's complaint.
+    if (lifetime == Lifetime::EndsWithWindow || program.isEmpty()) {
+        process->start(program, arguments, QIODevice::ReadWrite);
+        return process;
+    }
+    // Ending a process object kills its program. An independent program therefore runs
+    // under a shell that waits for it: the window's end kills only that shell, while the
+    // program's exit code still comes back as the shell's.
+    process->setObjectName(kIndependentShellName);
+    process->start(kIndependentShell,
+                   QStringList{QStringLiteral("-c"), kRunArguments, program} + arguments,
+                   QIODevice::ReadWrite);
     return process;
 }
 
@@ -466,7 +503,8 @@ void MainWindow::startPlayer(const DeviceItem* item, const QString& stream, bool
         QStringLiteral("-t"), number(info.port)};
     if (fullScreen)
         arguments.append(QStringLiteral("-f"));
-    QProcess* player = startProgram(settings.playerProgram(), arguments);
+    // The player has nothing to save: it ends with Tarnwick.
+    QProcess* player = startProgram(settings.playerProgram(), arguments, Lifetime::EndsWithWindow);
     if (!fullScreen)
         player->waitForFinished(kPlayerWaitMs);
 }
@@ -499,7 +537,8 @@ void MainWindow::labelPrint() {
     QProcess* designer =
         startProgram(settings.labelProgram(),
                      {QStringLiteral("--code"), info.cloudId, QStringLiteral("--serial"),
-                      info.cloudId, QStringLiteral("--config"), settings.templateFile()});
+                      info.cloudId, QStringLiteral("--config"), settings.templateFile()},
+                     Lifetime::Independent);
     designer->waitForFinished(kLabelWaitMs);
 }
 
@@ -528,7 +567,8 @@ void MainWindow::deviceConfig() {
         startProgram(settings.remoteConfigProgram(),
                      {QStringLiteral("-i"), info.ip.toString(), QStringLiteral("-u"), info.user,
                       QStringLiteral("-p"), info.password, QStringLiteral("-s"), number(info.port),
-                      QStringLiteral("-e"), number(info.streamPort)});
+                      QStringLiteral("-e"), number(info.streamPort)},
+                     Lifetime::Independent);
     if (velmora->waitForFinished(kVelmoraWaitMs) && velmora->exitStatus() == QProcess::NormalExit &&
         velmora->exitCode() == kVelmoraLoginFailed) {
         qDebug("二级菜单不能打开IPC\n");

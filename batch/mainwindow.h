@@ -34,7 +34,8 @@ public:
     explicit MainWindow(AppSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The busy guard's switches for the two panels.
+    // The busy guards' switches for the two panels. Guards nest (an operation that falls due
+    // inside another takes its own), so the panels come back only when the last one goes.
     void disableForms();
     void enableForms();
 
@@ -87,8 +88,11 @@ private:
     // Free addresses of the chosen segment for count devices; false when the scan could not
     // tell free from occupied addresses.
     bool findFreeAddresses(int count, QList<IPSetting>& free);
-    // Starts program as a child of the window, so it ends with the window.
-    QProcess* startProgram(const QString& program, const QStringList& arguments);
+    // Whether a started program ends with the window or runs on after Tarnwick closes.
+    enum class Lifetime { EndsWithWindow, Independent };
+    // Starts program; its output goes where Tarnwick's goes, and its process object is
+    // freed once it has finished.
+    QProcess* startProgram(const QString& program, const QStringList& arguments, Lifetime lifetime);
     void startPlayer(const DeviceItem* item, const QString& stream, bool fullScreen);
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -98,6 +102,8 @@ private:
     OperationForm* operationForm;
     FirmwareUpgradeForm* firmwareUpgradeForm;
     std::unique_ptr<WaitFor> busyGuard;
+    // Busy guards alive now; the panels are disabled while this is not 0.
+    int formsHeld = 0;
     std::unique_ptr<DecodeMp3> decoder;
     QList<QHostAddress> localAddresses;
     QAction* viewAction;

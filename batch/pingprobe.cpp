@@ -27,25 +27,25 @@ PingProbe::Outcome PingProbe::probe(const QHostAddress& address) {
     ping.setStandardOutputFile(QProcess::nullDevice());
     ping.start(program, arguments);
     if (!ping.waitForStarted(kRunLimitMs)) {
-        lastFailure = ping.errorString();
+        lastFailure = tr("ping could not start: %1").arg(ping.errorString());
         return Outcome::Failed;
     }
     if (!ping.waitForFinished(kRunLimitMs)) {
         ping.kill();
         ping.waitForFinished();
-        lastFailure = QStringLiteral("ping did not finish");
+        lastFailure = tr("ping did not finish");
         return Outcome::Failed;
     }
     const int exitCode = ping.exitCode();
     qDebug("ping %s = %d", qUtf8Printable(target), exitCode);
     if (ping.exitStatus() != QProcess::NormalExit) {
-        lastFailure = QStringLiteral("ping crashed");
+        lastFailure = tr("ping crashed");
         return Outcome::Failed;
     }
     if (exitCode == kExitReplied)
         return Outcome::Answered;
     if (exitCode == kExitNoReply)
         return Outcome::NoReply;
-    lastFailure = QStringLiteral("ping exited with code %1").arg(exitCode);
+    lastFailure = tr("ping exited with code %1").arg(exitCode);
     return Outcome::Failed;
 }

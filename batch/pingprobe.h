@@ -4,10 +4,12 @@
 // ping never makes an occupied address look free.
 #pragma once
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QString>
 
 class PingProbe {
+    Q_DECLARE_TR_FUNCTIONS(PingProbe)
 public:
     enum class Outcome { Answered, NoReply, Failed };
 
@@ -19,7 +21,7 @@ public:
     explicit PingProbe(const QString& program = QStringLiteral("ping"));
 
     Outcome probe(const QHostAddress& address);
-    // What went wrong with the last failed probe, for the user.
+    // What went wrong with the last failed probe, for the user (translated).
     QString failure() const { return lastFailure; }
 
 private:

@@ -8,6 +8,15 @@
 
 #include "ItemNotifications.h"
 
+namespace {
+bool withinSizeRange(const QSizeF& size) {
+    const auto inRange = [](double side) {
+        return side >= 0.0 && side <= RecordLimits::kMaxItemSize;
+    };
+    return inRange(size.width()) && inRange(size.height());
+}
+}  // namespace
+
 BoxItem::BoxItem(const QRect& rect, QGraphicsScene* scene) : QObject(), QGraphicsRectItem() {
     width = rect.width();
     height = rect.height();
@@ -94,8 +103,12 @@ void BoxItem::keyPressEvent(QKeyEvent* event) {
     } else {
         adjusted.adjust(0, ctrl ? step : 0, 0, step);
     }
-    setRectangle(adjusted);
     event->accept();
+    // A resize stops at the sizes the Geometry dock offers instead of turning the box inside out.
+    if (!withinSizeRange(adjusted.size())) {
+        return;
+    }
+    setRectangle(adjusted);
     emit dirty();
 }
 

@@ -8,6 +8,8 @@ const double kZoomStep = 1.1;
 // One wheel notch (120 eighths of a degree) scales by the square root of this base.
 const double kWheelZoomBase = 4.0 / 3.0;
 const double kWheelDeltaPerPower = 240.0;
+// The default page, 288 pt square, at twice its size.
+const QSize kMinimumSize(576, 576);
 }  // namespace
 
 GraphicsView::GraphicsView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
@@ -28,7 +30,7 @@ void GraphicsView::zoomFitView() {
 }
 
 QSize GraphicsView::minimumSizeHint() const {
-    return (sceneRect().size() * 2).toSize();
+    return kMinimumSize;
 }
 
 void GraphicsView::wheelEvent(QWheelEvent* event) {

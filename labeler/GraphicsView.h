@@ -13,7 +13,8 @@ public slots:
     void zoomIn();
     void zoomOut();
     void zoomFitView();
-    // Twice the page, so that a label is comfortable to edit from the first start.
+    // Twice the default page, so that a label is comfortable to edit from the first start;
+    // larger pages scroll instead of stretching the window beyond the screen.
     QSize minimumSizeHint() const override;
 
 protected:

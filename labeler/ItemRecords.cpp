@@ -28,6 +28,11 @@ bool finite(const QTransform& t) {
     return true;
 }
 
+bool withinReach(const QPointF& point) {
+    return qAbs(point.x()) <= RecordLimits::kMaxCoordinate &&
+           qAbs(point.y()) <= RecordLimits::kMaxCoordinate;
+}
+
 qint32 boundedSize(qint32 size) {
     return qBound(0, size, RecordLimits::kMaxItemSize);
 }
@@ -54,19 +59,29 @@ bool readChecked(QDataStream& in, Value& value, bool (*scan)(QDataStream&)) {
     return in.status() == QDataStream::Ok;
 }
 
+// The pen dock offers no pen style beyond these, and no dash pattern but the style's own.
+bool isEditorPenStyle(Qt::PenStyle style) {
+    return style >= Qt::NoPen && style <= Qt::DashDotDotLine;
+}
+
+// A stream carries a dash pattern and offset of its own; far along a wide pen they keep the
+// stroker busy for ever. Setting another style and back gives the pen its style's pattern again,
+// which starts at offset 0, as every pen the editor makes.
+void restoreStyleDashes(QPen& pen) {
+    const Qt::PenStyle style = pen.style();
+    pen.setStyle(style == Qt::NoPen ? Qt::SolidLine : Qt::NoPen);
+    pen.setStyle(style);
+}
+
 bool readPen(QDataStream& in, QPen& pen) {
     if (!readChecked(in, pen, RecordScanner::skipPen)) {
         return false;
     }
-    if (!finite(pen.widthF()) || !finite(pen.miterLimit()) || !finite(pen.dashOffset()) ||
-        !finite(pen.brush().transform())) {
+    if (!finite(pen.widthF()) || !finite(pen.miterLimit()) || !finite(pen.brush().transform()) ||
+        !isEditorPenStyle(pen.style())) {
         return false;
     }
-    for (double dash : pen.dashPattern()) {
-        if (!finite(dash)) {
-            return false;
-        }
-    }
+    restoreStyleDashes(pen);
     if (pen.widthF() < 0.0 || pen.widthF() > RecordLimits::kMaxPenWidth) {
         pen.setWidthF(qBound(0.0, pen.widthF(), RecordLimits::kMaxPenWidth));
     }
@@ -77,8 +92,16 @@ bool readBrush(QDataStream& in, QBrush& brush) {
     return readChecked(in, brush, RecordScanner::skipBrush) && finite(brush.transform());
 }
 
+// A font has either a pixel size or, with the pixel size unset (-1), a point size; a zero or
+// negative size would ask for glyph images of absurd dimensions.
+bool hasSize(const QFont& font) {
+    const int pixels = font.pixelSize();
+    return pixels > 0 || (pixels == -1 && font.pointSizeF() > 0.0);
+}
+
 bool readFont(QDataStream& in, QFont& font) {
-    if (!readChecked(in, font, RecordScanner::skipFont) || !finite(font.pointSizeF())) {
+    if (!readChecked(in, font, RecordScanner::skipFont) || !finite(font.pointSizeF()) ||
+        !hasSize(font)) {
         return false;
     }
     const double maxPoints = RecordLimits::kMaxFontPoints;
@@ -94,7 +117,8 @@ bool readFont(QDataStream& in, QFont& font) {
 bool readBox(QDataStream& in, BoxRecord& box) {
     in >> box.pos >> box.angle >> box.width >> box.height >> box.z >> box.rect;
     if (in.status() != QDataStream::Ok || !finite(box.pos) || !finite(box.angle) ||
-        !finite(box.z) || !finite(box.rect)) {
+        !finite(box.z) || !finite(box.rect) || !withinReach(box.pos) ||
+        !withinReach(box.rect.topLeft())) {
         return false;
     }
     box.width = boundedSize(box.width);
@@ -105,7 +129,8 @@ bool readBox(QDataStream& in, BoxRecord& box) {
 
 bool readQrCode(QDataStream& in, QrCodeRecord& qr) {
     in >> qr.pos >> qr.angle >> qr.width >> qr.height >> qr.z >> qr.text;
-    if (in.status() != QDataStream::Ok || !finite(qr.pos) || !finite(qr.angle) || !finite(qr.z)) {
+    if (in.status() != QDataStream::Ok || !finite(qr.pos) || !finite(qr.angle) || !finite(qr.z) ||
+        !withinReach(qr.pos)) {
         return false;
     }
     qr.width = boundedSize(qr.width);
@@ -115,7 +140,8 @@ bool readQrCode(QDataStream& in, QrCodeRecord& qr) {
 
 bool readText(QDataStream& in, TextRecord& text) {
     in >> text.pos >> text.z >> text.text;
-    if (in.status() != QDataStream::Ok || !finite(text.pos) || !finite(text.z)) {
+    if (in.status() != QDataStream::Ok || !finite(text.pos) || !finite(text.z) ||
+        !withinReach(text.pos)) {
         return false;
     }
     return readFont(in, text.font);

@@ -50,10 +50,14 @@ using ItemRecord = std::variant<BoxRecord, QrCodeRecord, TextRecord>;
 // Limits that records from files and the clipboard are held to: the ranges the property editors
 // offer, so that nothing read can ask for an image or a font larger than the designer makes.
 namespace RecordLimits {
-constexpr int kMaxItemSize = 999;
+// Item sizes reach across the largest page the page dialog allows, 500 mm (1417.3 pt).
+constexpr int kMaxItemSize = 1418;
 constexpr double kMaxPenWidth = 20.0;
 constexpr double kMinFontPoints = 1.0;
 constexpr double kMaxFontPoints = 280.0;
+// Positions and box corners lie within a million points (350 m) of the page: far beyond any
+// label, and well inside the int range of the scene's whole-unit geometry.
+constexpr double kMaxCoordinate = 1e6;
 }  // namespace RecordLimits
 
 QDataStream& operator<<(QDataStream& out, const BoxRecord& record);
@@ -63,6 +67,7 @@ QDataStream& operator<<(QDataStream& out, const TextRecord& record);
 QDataStream& operator<<(QDataStream& out, const ItemRecord& record);
 
 // Reads one body of the given type. False when the data is cut short, holds a value that is not
-// a finite number, or holds a pen, brush or font that the designer cannot have written; sizes
-// beyond the limits above are brought into range. The stream must sit on a seekable device.
+// a finite number or lies beyond reach, or holds a pen, brush or font that the designer cannot
+// have written; sizes beyond the limits above are brought into range, and dashes to the pen
+// style's own pattern. The stream must sit on a seekable device.
 bool readRecordBody(QDataStream& in, qint32 type, ItemRecord& record);

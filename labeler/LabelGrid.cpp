@@ -20,6 +20,9 @@ const double kHorizontalLineZ = -1000.0;
 QGraphicsItemGroup* build(const QRectF& sceneRect) {
     const QPen pen(kLineColor);
     auto* group = new QGraphicsItemGroup;
+    // The lines' own z values order them within the group only; the group itself must lie under
+    // the items, also when it is built again after they were placed.
+    group->setZValue(kVerticalLineZ);
     const int maxX = int(std::ceil(sceneRect.width()) / kSpacing) * kSpacing;
     const int maxY = int(std::ceil(sceneRect.height()) / kSpacing) * kSpacing;
     for (int x = 0; x <= maxX; x += kSpacing) {

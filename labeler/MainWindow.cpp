@@ -12,8 +12,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QParallelAnimationGroup>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -21,6 +23,7 @@
 #include <QSvgGenerator>
 #include <QTextStream>
 #include <QToolBar>
+#include <cmath>
 #include <cstdio>
 
 #include "BoxItem.h"
@@ -40,7 +43,15 @@ namespace {
 const int kStatusTimeoutMs = 10000;
 // The raster export draws the page at a whole number of pixels per point.
 const int kPointsPerInch = 72;
+// The raster export makes its image whole in memory, 4 bytes a pixel: 100 megapixels are 400 MB.
+const qint64 kMaxExportPixels = 100000000;
 const char kDocumentSuffix[] = ".tmq";
+
+// "png" for "PNG image (*.png)": the suffix a bare file name gets in that format.
+QString firstSuffix(const QString& nameFilter) {
+    static const QRegularExpression pattern("\\*\\.(\\w+)");
+    return pattern.match(nameFilter).captured(1);
+}
 
 bool isLabelItem(const QGraphicsItem* item) {
     const int type = item->type();
@@ -71,7 +82,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     updateUi();
 }
 
-MainWindow::~MainWindow() = default;
+// The scene goes first, while the window is whole: its items leave with it, and their selection
+// must not reach the window's handlers once the window's own members are gone. An alignment
+// still gliding goes with it.
+MainWindow::~MainWindow() {
+    delete runningAlignment;
+    labelScene->disconnect(this);
+    delete labelScene;
+}
 
 void MainWindow::setPlaceholder(Placeholder* table) {
     placeholder = table;
@@ -163,9 +181,8 @@ void MainWindow::updateWindowTitle() {
         tr("%1 - V%2 (%3)").arg(tr("Sabbeth"), QApplication::applicationVersion(), name));
 }
 
-void MainWindow::startWithMostRecentFile() {
-    const QString path = mostRecentFile();
-    if (path.isEmpty()) {
+void MainWindow::startWithFile(const QString& path) {
+    if (isUnnamed(path)) {
         QMetaObject::invokeMethod(this, &MainWindow::fileNew, Qt::QueuedConnection);
         return;
     }
@@ -215,9 +232,8 @@ void MainWindow::renderScene(QPainter* painter) {
     selectionChanged();
 }
 
-bool MainWindow::printMostRecentFile() {
-    const QString path = mostRecentFile();
-    if (path.isEmpty()) {
+bool MainWindow::printFile(const QString& path) {
+    if (isUnnamed(path)) {
         reportError(tr("No label document to print."));
         return false;
     }
@@ -225,8 +241,22 @@ bool MainWindow::printMostRecentFile() {
 }
 
 bool MainWindow::exportImage(const QString& path) {
-    const int factor = Settings::instance().printDPI() / kPointsPerInch;
-    QImage image(pageSizePoints() * factor, QImage::Format_ARGB32);
+    const int dpi = Settings::instance().printDPI();
+    const int factor = dpi / kPointsPerInch;
+    const QSize page = pageSizePoints();
+    if (qint64(page.width()) * page.height() * factor * factor > kMaxExportPixels) {
+        const int fitting = int(std::sqrt(double(kMaxExportPixels) / page.width() / page.height()));
+        reportError(tr("%1 cannot be exported at %2 dpi: the image would exceed %3 megapixels. "
+                       "The largest resolution that fits is %4 dpi (%5 x %6 pixels).")
+                        .arg(path)
+                        .arg(dpi)
+                        .arg(kMaxExportPixels / 1000000)
+                        .arg(fitting * kPointsPerInch)
+                        .arg(page.width() * fitting)
+                        .arg(page.height() * fitting));
+        return false;
+    }
+    QImage image(page * factor, QImage::Format_ARGB32);
     bool saved = false;
     if (!image.isNull()) {
         // Whatever no item covers is white paper, as on the printed label.
@@ -314,15 +344,42 @@ bool MainWindow::fileSave() {
 
 bool MainWindow::fileSaveAs() {
     QString path =
-        QFileDialog::getSaveFileName(this, tr("%1 - Save As").arg(QApplication::applicationName()),
-                                     documentsLocation(), tr("Sabbeth (*.tmq)"));
+        askSavePath(tr("%1 - Save As").arg(QApplication::applicationName()), tr("Sabbeth (*.tmq)"));
     if (path.isEmpty()) {
         return false;
     }
+    // A name with another suffix keeps it and gets the document's after it, past the dialog's
+    // own question: this one is asked here.
     if (!path.endsWith(kDocumentSuffix, Qt::CaseInsensitive)) {
         path += kDocumentSuffix;
+        if (QFileInfo::exists(path) && !confirmReplace(path)) {
+            return false;
+        }
     }
     return saveFile(path);
+}
+
+QString MainWindow::askSavePath(const QString& title, const QString& filter) {
+    QFileDialog dialog(this, title, documentsLocation(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without a suffix gets the chosen format's before the dialog looks for an
+    // existing file, so that its question about replacing it is asked for the real name.
+    const auto followFormat = [&dialog](const QString& nameFilter) {
+        dialog.setDefaultSuffix(firstSuffix(nameFilter));
+    };
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, followFormat);
+    followFormat(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+bool MainWindow::confirmReplace(const QString& path) {
+    return QMessageBox::warning(
+               this, tr("%1 - Save As").arg(QApplication::applicationName()),
+               tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool MainWindow::saveFile(const QString& path) {
@@ -403,8 +460,8 @@ void MainWindow::fileExport() {
     const QString filter = tr("PNG image (*.png)") +
                            ImageFileFilter::build(tr(";;Bitmap image"), imageMimeTypes) +
                            tr(";;Vector image (*.svg)");
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("%1 - Export").arg(QApplication::applicationName()), documentsLocation(), filter);
+    const QString path =
+        askSavePath(tr("%1 - Export").arg(QApplication::applicationName()), filter);
     if (path.isEmpty()) {
         return;
     }
@@ -557,14 +614,17 @@ void MainWindow::reportError(const QString& text) {
 }
 
 // Earlier versions stored the display name "Unnamed" for a document that was never saved.
-QString MainWindow::mostRecentFile() const {
-    const QString path = Settings::instance().mostRecentFile();
-    return path == tr("Unnamed") ? QString() : path;
+bool MainWindow::isUnnamed(const QString& path) const {
+    return path.isEmpty() || path == tr("Unnamed");
 }
 
+// A label that was never saved leaves the most recent document as it was, so that closing a
+// new label never loses the way back to the last one.
 void MainWindow::saveSettings() {
     Settings& settings = Settings::instance();
     settings.setShowGrid(gridShown);
-    settings.setMostRecentFile(windowFilePath());
+    if (!windowFilePath().isEmpty()) {
+        settings.setMostRecentFile(windowFilePath());
+    }
     settings.saveWindow(this);
 }

@@ -60,8 +60,9 @@ public:
     // Asks whether unsaved changes should be saved; false when the user cancels.
     bool confirmSaveChanges();
     void updateWindowTitle();
-    // Queues the opening of the document named in the settings, or a new document.
-    void startWithMostRecentFile();
+    // Queues the opening of the document at path, or of a new document when path is empty or
+    // the document cannot be read.
+    void startWithFile(const QString& path);
 
     // Creates the items of the records in the stream, moved by offset and, with select, selected;
     // nothing at all when the stream holds a damaged or unknown record.
@@ -77,8 +78,10 @@ public:
     // Draws the label with placeholders filled, without grid or selection, onto the painter's
     // whole device; the document, its modified mark and the selection are as before afterwards.
     void renderScene(QPainter* painter);
-    // The print-only run: loads the most recent document and prints it; false on any failure.
-    bool printMostRecentFile();
+    // The print-only run: loads the document at path and prints it; false on any failure.
+    bool printFile(const QString& path);
+    // Draws the label into an image file at the print resolution; an image beyond the memory
+    // budget is refused with the largest resolution that fits.
     bool exportImage(const QString& path);
     bool exportSvg(const QString& path);
 
@@ -134,6 +137,9 @@ private:
     void animateAlignment(const QList<QGraphicsItem*>& items, const QList<QPointF>& positions);
     void pasteLabelItems(const QByteArray& records);
     void pasteText(const QMimeData* mime);
+    // Asks for the file to save or export to; empty when the user cancels.
+    QString askSavePath(const QString& title, const QString& filter);
+    bool confirmReplace(const QString& path);
     bool writeDocument(const QString& path);
     QVector<ItemRecord> itemRecords(const QList<QGraphicsItem*>& items) const;
     QGraphicsItem* createItem(const ItemRecord& record);
@@ -143,7 +149,7 @@ private:
     static void setTransientText(QObject* item, const QString& text);
     void reportError(const QString& text);
     void saveSettings();
-    QString mostRecentFile() const;
+    bool isUnnamed(const QString& path) const;
 
     std::unique_ptr<QPrinter> labelPrinter;
     QPointer<QGraphicsScene> labelScene;

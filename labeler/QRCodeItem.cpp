@@ -3,16 +3,19 @@
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QInputDialog>
+#include <QPainter>
 #include <QTransform>
 
 #include "ItemNotifications.h"
 #include "QrCode.h"
 
 QRCodeItem::QRCodeItem(const QPoint& position, QGraphicsScene* scene)
-    : QObject(), QGraphicsPixmapItem() {
+    : QObject(), QGraphicsRectItem() {
     setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
+    // The rectangle is the code's area; the base draws only the selection frame around it.
+    setPen(Qt::NoPen);
     setPos(position);
-    setPixmap(QrCode::encode(text, width, height));
+    encodeSymbol();
     scene->clearSelection();
     scene->addItem(this);
     setSelected(true);
@@ -21,7 +24,7 @@ QRCodeItem::QRCodeItem(const QPoint& position, QGraphicsScene* scene)
 void QRCodeItem::setPlainText(const QString& newText) {
     if (newText != text) {
         text = newText;
-        updatePixmap();
+        updateSymbol();
     }
 }
 
@@ -36,7 +39,7 @@ void QRCodeItem::apply(const QrCodeRecord& record) {
     width = record.width;
     height = record.height;
     text = record.text;
-    updatePixmap();
+    updateSymbol();
 }
 
 void QRCodeItem::setAngle(double newAngle) {
@@ -49,7 +52,7 @@ void QRCodeItem::setShear(int newWidth, int newHeight) {
     if (isSelected() && (newWidth != width || newHeight != height)) {
         width = newWidth;
         height = newHeight;
-        updatePixmap();
+        updateSymbol();
     }
 }
 
@@ -67,15 +70,30 @@ QVariant QRCodeItem::itemChange(GraphicsItemChange change, const QVariant& value
     if (ItemNotifications::marksDocument(change)) {
         emit dirty();
     }
-    return QGraphicsPixmapItem::itemChange(change, value);
+    return QGraphicsRectItem::itemChange(change, value);
 }
 
 void QRCodeItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent*) {
     edit();
 }
 
-void QRCodeItem::updatePixmap() {
-    setPixmap(QrCode::encode(text, width, height));
+void QRCodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
+    // Light modules are paper white even where the code lies over a filled box; a text that
+    // cannot be encoded shows nothing.
+    if (!darkModules.isEmpty()) {
+        painter->fillRect(rect(), Qt::white);
+        painter->fillPath(darkModules, Qt::black);
+    }
+    QGraphicsRectItem::paint(painter, option, widget);
+}
+
+void QRCodeItem::encodeSymbol() {
+    setRect(0, 0, width, height);
+    darkModules = QrCode::encode(text, width, height);
+}
+
+void QRCodeItem::updateSymbol() {
+    encodeSymbol();
     update();
     emit dirty();
 }

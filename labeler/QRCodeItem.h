@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
 #include <QObject>
+#include <QPainterPath>
 
 #include "ItemRecords.h"
 
 class QGraphicsScene;
 
-// A QR code of the label. Its picture is always encoded from the text (placeholders included)
-// at the item's width and height in scene units.
-class QRCodeItem : public QObject, public QGraphicsPixmapItem {
+// A QR code of the label. Its modules are always encoded from the text (placeholders included)
+// at the item's width and height in scene units, and drawn as filled rectangles over white.
+class QRCodeItem : public QObject, public QGraphicsRectItem {
     Q_OBJECT
     Q_PROPERTY(QPointF pos READ pos WRITE setPos)
     Q_PROPERTY(double angle READ angle WRITE setAngle)
@@ -30,6 +31,10 @@ public:
     int shearVertical() const { return height; }
     QString plainText() const { return text; }
     void setPlainText(const QString& text);
+    // The dark modules in item coordinates; empty when the text cannot be encoded.
+    const QPainterPath& modules() const { return darkModules; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     QrCodeRecord record() const;
     void apply(const QrCodeRecord& record);
@@ -50,11 +55,15 @@ protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
-    void updatePixmap();
+    // Encodes the modules for the text and size.
+    void encodeSymbol();
+    // Encodes them again after a change of text or size, which marks the document.
+    void updateSymbol();
     void applyAngle(double angle);
 
     QString text = "{%code%}";
     double rotationAngle = 0.0;
     int width = kDefaultSize;
     int height = kDefaultSize;
+    QPainterPath darkModules;
 };

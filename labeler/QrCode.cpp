@@ -3,8 +3,6 @@
 #include <qrencode.h>
 
 #include <QDebug>
-#include <QImage>
-#include <QPainter>
 #include <memory>
 
 namespace QrCode {
@@ -16,39 +14,46 @@ struct QRcodeDeleter {
 using QRcodePtr = std::unique_ptr<QRcode, QRcodeDeleter>;
 
 const int kMinimumVersion = 2;
+
+// Bit 0 of a module byte is set for a dark module.
+bool isDark(const QRcode& code, int x, int y) {
+    return code.data[y * code.width + x] & 1;
+}
 }  // namespace
 
-QPixmap encode(const QString& text, int width, int height) {
+QPainterPath encode(const QString& text, int width, int height) {
     if (width <= 0 || height <= 0) {
-        return QPixmap();
+        return QPainterPath();
     }
     const QByteArray data = text.toUtf8();
     QRcodePtr code(
         QRcode_encodeString(data.constData(), kMinimumVersion, QR_ECLEVEL_Q, QR_MODE_8, 1));
-    if (!code) {
+    if (!code || code->width < 1) {
         qDebug() << QString("Encoder %1 to QR code error!").arg(text);
-        return QPixmap();
+        return QPainterPath();
     }
-    const int modules = qMax(1, code->width);
-    QImage image(width, height, QImage::Format_ARGB32);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawRect(0, 0, width, height);
-    painter.setBrush(Qt::black);
+    const int modules = code->width;
     const double moduleWidth = double(width) / modules;
     const double moduleHeight = double(height) / modules;
-    for (int y = 0; y < code->width; ++y) {
-        for (int x = 0; x < code->width; ++x) {
-            // Bit 0 of a module byte is set for a dark module.
-            if (code->data[y * code->width + x] & 1) {
-                painter.drawRect(
-                    QRectF(x * moduleWidth, y * moduleHeight, moduleWidth, moduleHeight));
+    QPainterPath path;
+    for (int y = 0; y < modules; ++y) {
+        // A run of dark modules is one rectangle: fewer edges, and no seam between neighbours.
+        for (int x = 0; x < modules;) {
+            if (!isDark(*code, x, y)) {
+                ++x;
+                continue;
             }
+            const int start = x;
+            while (x < modules && isDark(*code, x, y)) {
+                ++x;
+            }
+            path.addRect(QRectF(start * moduleWidth, y * moduleHeight, (x - start) * moduleWidth,
+                                moduleHeight));
         }
     }
-    painter.end();
-    return QPixmap::fromImage(image);
+    // Rows share their edges; the union fills them without a hairline between them.
+    path.setFillRule(Qt::WindingFill);
+    return path;
 }
 
 }  // namespace QrCode

@@ -38,19 +38,19 @@ bool skipName(QDataStream& in) {
     return bytes % 2 == 0 && bytes <= kMaxNameBytes && skip(in, int(bytes));
 }
 
-bool isGradientOrTexture(quint8 style) {
-    return style == Qt::LinearGradientPattern || style == Qt::RadialGradientPattern ||
-           style == Qt::ConicalGradientPattern || style == Qt::TexturePattern;
+bool isPlainStyle(quint8 style) {
+    return style <= Qt::DiagCrossPattern;
 }
 
 }  // namespace
 
 // The designer only makes plain styled brushes; gradients and textures carry nested variable
-// data that no label document holds, so they count as damage.
+// data that no label document holds, and a byte beyond the styles is no brush at all, so they
+// count as damage.
 bool skipBrush(QDataStream& in) {
     quint8 style = 0;
     in >> style;
-    return in.status() == QDataStream::Ok && !isGradientOrTexture(style) && skip(in, kColorBytes) &&
+    return in.status() == QDataStream::Ok && isPlainStyle(style) && skip(in, kColorBytes) &&
            skip(in, kTransformBytes);
 }
 

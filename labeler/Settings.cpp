@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QtGlobal>
 
+#include "ItemRecords.h"
+
 namespace {
 const char kLanguageKey[] = "Ui/Language";
 const char kShowGridKey[] = "Ui/ShowGrid";
@@ -16,6 +18,10 @@ const char kWindowStateKey[] = "windowState";
 // 4 x 4 inches, the label stock the printers are delivered with.
 const QSizeF kDefaultPageSizeMM(101.6, 101.6);
 const int kDefaultPrintDPI = 300;
+
+// An item may cover the largest page in points.
+static_assert(RecordLimits::kMaxItemSize >= Settings::kMaxPageSideMM / 25.4 * 72,
+              "items cannot reach across the largest page");
 }  // namespace
 
 Settings& Settings::instance() {

@@ -192,6 +192,33 @@
     </message>
 </context>
 <context>
+    <name>IPPlan</name>
+    <message>
+        <source>%1 is not a valid subnet mask.</source>
+        <translation>%1 is not a valid subnet mask.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be given to a device.</source>
+        <translation>%1 cannot be given to a device.</translation>
+    </message>
+    <message>
+        <source>%1 is the network address of its subnet %2.</source>
+        <translation>%1 is the network address of its subnet %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast address of its subnet %2.</source>
+        <translation>%1 is the broadcast address of its subnet %2.</translation>
+    </message>
+    <message>
+        <source>The gateway %1 is not a host of the subnet %2.</source>
+        <translation>The gateway %1 is not a host of the subnet %2.</translation>
+    </message>
+    <message>
+        <source>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</source>
+        <translation>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -277,6 +304,10 @@
     <message>
         <source>Logon failed, please change the IP address to the same network segment on the host</source>
         <translation>Logon failed, please change the IP address to the same network segment on the host</translation>
+    </message>
+    <message>
+        <source>%1 No device was changed.</source>
+        <translation>%1 No device was changed.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +488,25 @@
     <message>
         <source>(Restart to take effect)</source>
         <translation>(Restart to take effect)</translation>
+    </message>
+</context>
+<context>
+    <name>PingProbe</name>
+    <message>
+        <source>ping could not start: %1</source>
+        <translation>ping could not start: %1</translation>
+    </message>
+    <message>
+        <source>ping did not finish</source>
+        <translation>ping did not finish</translation>
+    </message>
+    <message>
+        <source>ping crashed</source>
+        <translation>ping crashed</translation>
+    </message>
+    <message>
+        <source>ping exited with code %1</source>
+        <translation>ping exited with code %1</translation>
     </message>
 </context>
 <context>

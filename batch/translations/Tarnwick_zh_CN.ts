@@ -192,6 +192,33 @@
     </message>
 </context>
 <context>
+    <name>IPPlan</name>
+    <message>
+        <source>%1 is not a valid subnet mask.</source>
+        <translation>%1 不是有效的子网掩码。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be given to a device.</source>
+        <translation>%1 不能分配给设备。</translation>
+    </message>
+    <message>
+        <source>%1 is the network address of its subnet %2.</source>
+        <translation>%1 是其子网 %2 的网络地址。</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast address of its subnet %2.</source>
+        <translation>%1 是其子网 %2 的广播地址。</translation>
+    </message>
+    <message>
+        <source>The gateway %1 is not a host of the subnet %2.</source>
+        <translation>网关 %1 不是子网 %2 中的主机地址。</translation>
+    </message>
+    <message>
+        <source>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</source>
+        <translation>从 %1 开始编号会超出其子网 %2 的最后一个地址：勾选的 %4 台设备中只能容纳 %3 台。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -277,6 +304,10 @@
     <message>
         <source>Logon failed, please change the IP address to the same network segment on the host</source>
         <translation>登录失败，请将IP地址修改为与主机相同的网段</translation>
+    </message>
+    <message>
+        <source>%1 No device was changed.</source>
+        <translation>%1没有修改任何设备。</translation>
     </message>
 </context>
 <context>
@@ -457,6 +488,25 @@
     <message>
         <source>(Restart to take effect)</source>
         <translation>（重启后生效）</translation>
+    </message>
+</context>
+<context>
+    <name>PingProbe</name>
+    <message>
+        <source>ping could not start: %1</source>
+        <translation>无法启动 ping：%1</translation>
+    </message>
+    <message>
+        <source>ping did not finish</source>
+        <translation>ping 未能结束</translation>
+    </message>
+    <message>
+        <source>ping crashed</source>
+        <translation>ping 崩溃</translation>
+    </message>
+    <message>
+        <source>ping exited with code %1</source>
+        <translation>ping 以代码 %1 退出</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ extern "C" int NETSDK_SearchDevice(NETSDK_SearchCallBack found, void* user, int 
         return -1;
     }
     CLIENT_SEARCH_SetCallback(client, found, nullptr, user);
-    CLIENT_SEARCH_Start(client, timeoutSeconds);
-    return CLIENT_SEARCH_Exit(client);
+    const int searched = CLIENT_SEARCH_Start(client, timeoutSeconds);
+    const int closed = CLIENT_SEARCH_Exit(client);
+    return searched == 0 && closed == 0 ? 0 : -1;
 }
 
 extern "C" int NETSDK_SetDeviceConfig(NETSDK_AckCallBack ack, void* user,

@@ -2,7 +2,11 @@
 // rules, ticking, the context menu, what closing saves, and the starts of the other
 // programs, which are recording fakes in the window's application folder.
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <signal.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSortFilterProxyModel>
@@ -34,8 +39,9 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-// A program that records its arguments, one a line, into <name>.args beside it, and its
-// process id into <name>.pid; then ends with the code in <name>.exit, or runs on.
+// A program that records its arguments, one a line, into <name>.args beside it, its
+// process id into <name>.pid and where its output and error output go into <name>.out;
+// then ends with the code in <name>.exit, or runs on while it is there itself.
 void installFake(const QString& folder, const QString& name) {
     const QString base = folder + "/" + name;
     QFile script(base);
@@ -44,13 +50,19 @@ void installFake(const QString& folder, const QString& name) {
                   "echo $$ > '" +
                   base +
                   ".pid'\n"
+                  "out=$(readlink /proc/$$/fd/1 /proc/$$/fd/2) && echo \"$out\" > '" +
+                  base +
+                  ".out'\n"
                   "printf '%s\\n' \"$@\" > '" +
                   base + ".tmp' && mv '" + base + ".tmp' '" + base +
                   ".args'\n"
                   "[ -f '" +
                   base + ".exit' ] && exit $(cat '" + base +
                   ".exit')\n"
-                  "exec sleep 60\n")
+                  // Running on ends with the test's folder, so that no fake outlives
+                  // the suite holding its output open.
+                  "while [ -f '" +
+                  base + "' ]; do sleep 0.1; done\n")
                      .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -120,7 +132,7 @@ protected:
     void SetUp() override {
         model()->clear();
         for (const char* name : {"Velmora", "Quorlin", "Sabbeth"}) {
-            for (const char* suffix : {".args", ".pid", ".exit"})
+            for (const char* suffix : {".args", ".pid", ".exit", ".out"})
                 QFile::remove(folder->filePath(QString(name) + suffix));
         }
         mainStream()->setChecked(false);
@@ -235,6 +247,17 @@ TEST_F(MainWindowTest, TickedRowsEnableTheOperations) {
 
     widget<QLineEdit>("upgradeFileLineEdit")->clear();
     widget<QLineEdit>("uploadFileLineEdit")->clear();
+}
+
+TEST_F(MainWindowTest, CountersShowThousandsOfRows) {
+    constexpr int kRows = 1200;  // a search of a large site lists more than 999
+    for (int i = 0; i < kRows; ++i)
+        model()->deviceFound(device(QStringLiteral("D%1").arg(i, 4, 10, QLatin1Char('0')),
+                                    QStringLiteral("10.2.%1.%2").arg(i / 250).arg(i % 250 + 1)));
+    widget("checkAllPushButton")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(widget<QSpinBox>("totalDeviceSpinBox")->value(), kRows);
+    EXPECT_EQ(widget<QSpinBox>("checkedDeviceSpinBox")->value(), kRows);
 }
 
 TEST_F(MainWindowTest, PanelsStayDisabledWhenAPoolOperationStartsDuringAnother) {
@@ -409,6 +432,45 @@ TEST_F(MainWindowTest, RemoteConfigurationReportsLoginFailure) {
               "host");
 }
 
+TEST_F(MainWindowTest, ProgramsWriteWhereTarnwickWritesAndAreFreedWhenDone) {
+    // Where this process's own output and error output go.
+    const auto target = [](const char* link) {
+        char buffer[PATH_MAX];
+        const ssize_t length = readlink(link, buffer, sizeof buffer);
+        return length < 0 ? QString() : QString::fromLocal8Bit(buffer, int(length));
+    };
+    const QStringList ownOutput = {target("/proc/self/fd/1"), target("/proc/self/fd/2")};
+    addRow(device("D01", "10.1.1.15"))->setCheckState(Qt::Checked);
+    selectRow(0);
+    QApplication::processEvents();
+    // Every process object left belongs to a program that still runs.
+    const auto finishedFreed = [] {
+        for (const QProcess* process : window->findChildren<QProcess*>()) {
+            if (process->state() == QProcess::NotRunning)
+                return false;
+        }
+        return true;
+    };
+    const struct {
+        const char* program;
+        std::function<void()> start;
+    } cases[] = {
+        {"Velmora", [this] { action("remoteConfigAction")->trigger(); }},
+        {"Quorlin", [] { widget("imageTestPushButton")->click(); }},
+        {"Sabbeth", [] { widget("labelPrintingPushButton")->click(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        exitWith(c.program, 0);
+        c.start();
+        ASSERT_FALSE(started(c.program).isEmpty());
+        QFile out(folder->filePath(QString(c.program) + ".out"));
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(out.readAll()).split('\n', Qt::SkipEmptyParts), ownOutput);
+        EXPECT_TRUE(QTest::qWaitFor(finishedFreed, kWaitMs));
+    }
+}
+
 TEST_F(MainWindowTest, LabelPrintingAsksWithoutCloudId) {
     QSettings().setValue("Print/TemplateFile", "/data/4x2.tmq");
     addRow(device("D01", "10.1.1.11"))->setCheckState(Qt::Checked);
@@ -472,14 +534,24 @@ TEST_F(MainWindowTest, ClosingSavesWindowAndStreamChoice) {
     window->show();
 }
 
-// Its own window: the programs it started end with it.
-TEST(MainWindowLifetimeTest, StartedProgramsEndWithTheWindow) {
+// Its own window: Velmora and Sabbeth, which may hold unsaved work, run on when it closes;
+// Quorlin ends with it.
+TEST(MainWindowLifetimeTest, OnlyThePlayerEndsWithTheWindow) {
     const auto quietNetworks = holdCameraNetworks();
     QTemporaryDir folder;
-    installFake(folder.path(), "Velmora");
+    for (const char* name : {"Velmora", "Quorlin", "Sabbeth"})
+        installFake(folder.path(), name);
     AppSettings settings(folder.path());
     settings.setSearchTimeout(1);
-    qint64 pid = 0;
+    const auto pidOf = [&folder](const char* name) {
+        QFile record(folder.filePath(QString(name) + ".pid"));
+        // The record is there once the program has started.
+        if (!QTest::qWaitFor([&] { return record.size() > 0; }, kWaitMs) ||
+            !record.open(QIODevice::ReadOnly))
+            return pid_t(0);
+        return pid_t(record.readAll().trimmed().toLongLong());
+    };
+    QMap<QString, pid_t> pids;
     {
         MainWindow window(settings);
         auto* model = window.findChild<DeviceTableModel*>();
@@ -488,17 +560,25 @@ TEST(MainWindowLifetimeTest, StartedProgramsEndWithTheWindow) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return refresh->isEnabled(); }, kWaitMs));
         model->clear();
         model->deviceFound(device("D01", "10.1.1.20"));
+        model->item(0, 0)->setCheckState(Qt::Checked);
+        QApplication::processEvents();
         auto* table = window.findChild<QTableView*>("tableView");
         table->setCurrentIndex(table->model()->index(0, 0));
         table->selectRow(0);
         window.findChild<QAction*>("remoteConfigAction")->trigger();  // runs on after 2 s
-        QFile record(folder.filePath("Velmora.pid"));
-        ASSERT_TRUE(record.open(QIODevice::ReadOnly));
-        pid = record.readAll().trimmed().toLongLong();
-        ASSERT_GT(pid, 0);
-        EXPECT_EQ(kill(pid_t(pid), 0), 0);
+        window.findChild<QPushButton*>("imageTestPushButton")->click();
+        window.findChild<QPushButton*>("labelPrintingPushButton")->click();
+        for (const char* name : {"Velmora", "Quorlin", "Sabbeth"}) {
+            pids.insert(name, pidOf(name));
+            ASSERT_GT(pids[name], 0) << name;
+            EXPECT_EQ(kill(pids[name], 0), 0) << name;
+        }
     }
-    EXPECT_NE(kill(pid_t(pid), 0), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kill(pids["Quorlin"], 0) != 0; }, kWaitMs));
+    for (const char* name : {"Velmora", "Sabbeth"}) {
+        EXPECT_EQ(kill(pids[name], 0), 0) << name << " ended with the window";
+        kill(pids[name], SIGKILL);
+    }
 }
 
 #include "test_mainwindow.moc"

@@ -12,13 +12,13 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "appsettings.h"
+#include "camerawindow.h"
 #include "camsim_fixture.h"
 #include "devicetablemodel.h"
 #include "ipaddress.h"
@@ -40,29 +40,21 @@ protected:
     static void SetUpTestSuite() {
         if (!camsim::testbedPresent())
             return;
-        sim = new camsim::Simulator(camsim::Where::CameraNetwork);
-        sim->start(R"({"cameras": [)" +
-                   camsim::camera("CAM-A", sim->address(10, 1), R"("uuid": "UID-A")") + "," +
+        bed = new CameraWindow([](const camsim::Simulator& cameras) {
+            return camsim::camera("CAM-A", cameras.address(10, 1), R"("uuid": "UID-A")") + "," +
                    // Refuses every login: the login test finds it not accessible.
-                   camsim::camera("CAM-B", sim->address(11, 1),
+                   camsim::camera("CAM-B", cameras.address(11, 1),
                                   R"("faults": {"http_status": {"command:0": 401}})") +
-                   "," + camsim::camera("CAM-C", sim->address(10, 2)) + "," +
-                   camsim::camera("CAM-D", sim->address(10, 3)) + "]}");
-        folder = new QTemporaryDir;
+                   "," + camsim::camera("CAM-C", cameras.address(10, 2)) + "," +
+                   camsim::camera("CAM-D", cameras.address(10, 3));
+        });
+        sim = &bed->sim;
+        folder = &bed->folder;
+        window = bed->window.get();
         QDir(folder->path()).mkpath("ffmpeg");
         QFile::link(QStandardPaths::findExecutable("ffmpeg"), folder->filePath("ffmpeg/ffmpeg"));
-        settings = new AppSettings(folder->path());
-        QSettings().clear();
-        settings->setSearchTimeout(1);
-        window = new MainWindow(*settings);
-        window->show();
     }
-    static void TearDownTestSuite() {
-        delete window;
-        delete settings;
-        delete folder;
-        delete sim;
-    }
+    static void TearDownTestSuite() { delete bed; }
     void SetUp() override {
         if (!camsim::testbedPresent())
             GTEST_SKIP() << "needs the test bed (scripts/testbed-run)";
@@ -136,15 +128,15 @@ protected:
         return values;
     }
 
+    static CameraWindow* bed;
     static camsim::Simulator* sim;
     static QTemporaryDir* folder;
-    static AppSettings* settings;
     static MainWindow* window;
 };
 
+CameraWindow* MainWindowCamerasTest::bed = nullptr;
 camsim::Simulator* MainWindowCamerasTest::sim = nullptr;
 QTemporaryDir* MainWindowCamerasTest::folder = nullptr;
-AppSettings* MainWindowCamerasTest::settings = nullptr;
 MainWindow* MainWindowCamerasTest::window = nullptr;
 
 const QSet<QString> kTicked = {"CAM-A", "CAM-C"};
@@ -168,20 +160,30 @@ TEST_F(MainWindowCamerasTest, StartUpSearchesEveryNetworkAndTestsLogins) {
     EXPECT_EQ(model()->item(rowOf("CAM-A"), DeviceTableModel::CloudIdColumn)->text(), "UID-A");
 }
 
-TEST_F(MainWindowCamerasTest, RefreshDuringTheStartUpSearchDoesNothing) {
-    // The start-up search runs without a guard; a refresh inside it is refused and must not
-    // start a login test of its own halfway through the search either.
+TEST_F(MainWindowCamerasTest, StartUpSearchAndItsLoginTestKeepThePanelsOff) {
+    // The queued start-up search, as the constructor makes it; a refresh inside it is
+    // refused. Until the search and the login test it starts have ended, no operation can
+    // start: the panels are off at every new row and at every status change.
     auto* panel = window->findChild<QWidget*>("OperationForm");
-    QList<bool> panelEnabled;
-    const auto watching = QObject::connect(model(), &QStandardItemModel::rowsInserted, [&] {
-        panelEnabled << panel->isEnabled();
-        if (panelEnabled.size() == 1)
+    QStringList enabledAt;
+    int rowsListed = 0;
+    const auto listing = QObject::connect(model(), &QStandardItemModel::rowsInserted, [&] {
+        if (panel->isEnabled())
+            enabledAt << QStringLiteral("row %1 listed").arg(rowsListed);
+        if (++rowsListed == 1)
             QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
     });
-    QMetaObject::invokeMethod(window, "load", Qt::DirectConnection);
-    QObject::disconnect(watching);
-    EXPECT_EQ(panelEnabled, QList<bool>({true, true, true, true}));
-    ASSERT_TRUE(waitIdle());
+    const auto statuses =
+        QObject::connect(model(), &QStandardItemModel::itemChanged, [&](QStandardItem* item) {
+            if (item->column() == DeviceTableModel::StatusColumn && panel->isEnabled())
+                enabledAt << QStringLiteral("row %1: %2").arg(item->row()).arg(item->text());
+        });
+    QMetaObject::invokeMethod(window, "load", Qt::QueuedConnection);
+    const bool idle = QTest::qWaitFor([&] { return rowsListed == 4; }, kWaitMs) && waitIdle();
+    QObject::disconnect(listing);
+    QObject::disconnect(statuses);
+    ASSERT_TRUE(idle);
+    EXPECT_TRUE(enabledAt.isEmpty()) << enabledAt.join('\n').toStdString();
 }
 
 TEST_F(MainWindowCamerasTest, EveryPanelActionReachesTheTickedCameras) {
@@ -255,6 +257,54 @@ TEST_F(MainWindowCamerasTest, SetIpSendsTheDialogsAddresses) {
     EXPECT_EQ(sent.value("CAM-A"), QStringList({"10.77.1.60", "255.255.255.0", "10.77.1.1"}));
     EXPECT_EQ(sent.value("CAM-C"), QStringList({"10.77.1.61", "255.255.255.0", "10.77.1.1"}));
     ASSERT_TRUE(waitIdle());
+}
+
+TEST_F(MainWindowCamerasTest, SetIpRefusesAddressesThatWouldStrandACamera) {
+    const struct {
+        const char* ip;
+        const char* mask;
+        const char* gateway;
+        bool sameIP;
+        const char* says;  // part of the warning
+    } cases[] = {
+        {"10.77.1.0", "255.255.255.0", "10.77.1.1", false, "network address"},
+        {"10.77.1.255", "255.255.255.0", "10.77.1.1", true, "broadcast address"},
+        {"10.77.1.127", "255.255.255.128", "10.77.1.1", false, "broadcast address"},
+        {"0.0.0.0", "255.255.255.0", "10.77.1.1", true, "cannot be given to a device"},
+        {"224.0.0.60", "255.255.255.0", "224.0.0.1", false, "cannot be given to a device"},
+        {"127.0.0.60", "255.0.0.0", "127.0.0.1", false, "cannot be given to a device"},
+        {"10.77.1.60", "255.0.255.0", "10.77.1.1", false, "not a valid subnet mask"},
+        {"10.77.1.60", "0.0.0.0", "10.77.1.1", true, "not a valid subnet mask"},
+        {"10.77.1.60", "255.255.255.0", "10.77.2.1", false, "gateway 10.77.2.1 is not"},
+        {"10.77.1.60", "255.255.255.0", "10.77.1.255", false, "gateway 10.77.1.255 is not"},
+        // Three ticked devices, and fewer addresses before the subnet's broadcast address.
+        {"10.77.1.254", "255.255.255.0", "10.77.1.1", false, "only 1 of the 3"},
+        {"10.77.1.125", "255.255.255.128", "10.77.1.1", false, "only 2 of the 3"},
+    };
+    tick({"CAM-A", "CAM-B", "CAM-C"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.ip) + " " + c.mask + " " + c.gateway);
+        const size_t from = sim->journal().size();
+        auto dialog = answerNextModal<ModifyIPDialog>([&c](ModifyIPDialog* modify) {
+            modify->findChild<QRadioButton*>(c.sameIP ? "sameIPRadioButton" : "startIPRadioButton")
+                ->setChecked(true);
+            modify->findChild<IPAddress*>("ipLineEdit")->setIP(c.ip);
+            modify->findChild<IPAddress*>("subnetMaskLineEdit")->setIP(c.mask);
+            modify->findChild<IPAddress*>("gatewayLineEdit")->setIP(c.gateway);
+            modify->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        auto warning = answerNextModal<QMessageBox>(
+            [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        widget("setIPPushButton")->click();
+        ASSERT_TRUE(dialog->answered);
+        EXPECT_TRUE(warning->answered);
+        EXPECT_TRUE(warning->text.contains(c.says)) << warning->text.toStdString();
+        EXPECT_TRUE(warning->text.contains("No device was changed")) << warning->text.toStdString();
+        ASSERT_TRUE(waitIdle());
+        EXPECT_TRUE(reached(from, isSetnet).isEmpty());
+        for (const char* id : {"CAM-A", "CAM-B", "CAM-C"})
+            EXPECT_NE(status(id), "Setting IP address") << id;
+    }
 }
 
 namespace {

@@ -404,15 +404,15 @@ TEST_F(OperationsTest, SetIPNumbersAddressesAndGroupsByLocalAddress) {
     for (int r = 0; r < model.rowCount(); ++r)
         order << model.item(r, DeviceTableModel::DeviceIdColumn)->text();
 
-    const IPSetting start{QHostAddress("192.168.1.253"), QHostAddress("255.255.255.0"),
+    const IPSetting start{QHostAddress("192.168.1.250"), QHostAddress("255.255.255.0"),
                           QHostAddress("192.168.1.1"), false};
-    model.setIPs(start);
+    EXPECT_EQ(model.setIPs(start), "");
 
     QHash<QString, IPSetting> expected;
     IPSetting next = start;
     for (const QString& id : order) {
         expected.insert(id, next);
-        next = next.next();
+        next.ip = QHostAddress(next.ip.toIPv4Address() + 1);
     }
     const auto requests = multicast("SETNET");
     ASSERT_EQ(requests.size(), 5u);

@@ -66,6 +66,12 @@ QJsonObject describe(QGraphicsItem* item) {
         object["pen_width"] = box->pen().widthF();
         object["pen_style"] = int(box->pen().style());
         object["pen_color"] = box->pen().color().name();
+        object["pen_dash_offset"] = box->pen().dashOffset();
+        QJsonArray dashes;
+        for (double dash : box->pen().dashPattern()) {
+            dashes.append(dash);
+        }
+        object["pen_dashes"] = dashes;
         object["brush_style"] = int(box->brush().style());
         object["brush_color"] = box->brush().color().name();
     } else if (auto* qr = qgraphicsitem_cast<QRCodeItem*>(item)) {
@@ -73,7 +79,8 @@ QJsonObject describe(QGraphicsItem* item) {
         object["angle"] = qr->angle();
         object["size"] = pair(qr->shearHorizontal(), qr->shearVertical());
         object["text"] = qr->plainText();
-        object["pixmap"] = pair(qr->pixmap().width(), qr->pixmap().height());
+        const QSize modules = qr->modules().boundingRect().size().toSize();
+        object["modules"] = pair(modules.width(), modules.height());
     } else if (auto* text = qgraphicsitem_cast<TextItem*>(item)) {
         object["type"] = "text";
         object["text"] = text->toPlainText();

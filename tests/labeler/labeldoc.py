@@ -61,15 +61,15 @@ def brush(style=0, rgb=(0, 0, 0)):
 
 
 def pen(width=1.0, flags=SOLID_LINE | SQUARE_CAP | BEVEL_JOIN, rgb=(0, 0, 0), dashes=(),
-        default_width=True, dash_count=None):
+        default_width=True, dash_count=None, dash_offset=0.0):
     count = len(dashes) if dash_count is None else dash_count
     return (struct.pack(">HB", flags, 0) + f64(width) + brush(SOLID_PATTERN, rgb) + f64(2.0) +
-            struct.pack(">I", count) + b"".join(f64(d) for d in dashes) + f64(0.0) +
+            struct.pack(">I", count) + b"".join(f64(d) for d in dashes) + f64(dash_offset) +
             struct.pack(">B", 1 if default_width else 0))
 
 
-def font(family, point_size, weight=50, bits=0x10):
-    return (qstring(family) + qstring(None) + f64(point_size) + i32(-1) +
+def font(family, point_size, weight=50, bits=0x10, pixel_size=-1):
+    return (qstring(family) + qstring(None) + f64(point_size) + i32(pixel_size) +
             struct.pack(">BHBBBHB", 5, 1, 0, weight, bits, 0, 1) + i32(0) + i32(0) +
             struct.pack(">BB", 0, 0) + struct.pack(">I", 0))
 
@@ -88,8 +88,10 @@ def qr_record(text, pos=(0.0, 0.0), angle=0.0, size=(50, 50), z=0.0):
             qstring(text))
 
 
-def text_record(text, pos=(0.0, 0.0), z=0.0, family="Helvetica", point_size=3.0):
-    return i32(TEXT) + point(*pos) + f64(z) + qstring(text) + font(family, point_size)
+def text_record(text, pos=(0.0, 0.0), z=0.0, family="Helvetica", point_size=3.0,
+                pixel_size=-1):
+    return (i32(TEXT) + point(*pos) + f64(z) + qstring(text) +
+            font(family, point_size, pixel_size=pixel_size))
 
 
 def document(*records, magic=MAGIC, version=VERSION):

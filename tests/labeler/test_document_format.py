@@ -30,8 +30,11 @@ class DocumentFormat(unittest.TestCase):
         return os.path.join(self.dir, name)
 
     def doctool(self, *args):
-        return subprocess.run([DOCTOOL, *args], env=self.env, capture_output=True, text=True,
-                              timeout=60)
+        result = subprocess.run([DOCTOOL, *args], env=self.env, capture_output=True, text=True,
+                                timeout=60)
+        # In a sanitizer build a refused document must be refused, not crash.
+        self.assertNotRegex(result.stderr, "Sanitizer|runtime error")
+        return result
 
     def written(self, scenario):
         out = self.path(scenario + ".tmq")
@@ -104,10 +107,11 @@ class DocumentFormat(unittest.TestCase):
         box, qr, text = self.loaded(data)
         self.assertEqual(box, {"type": "box", "pos": [100, 50], "z": -1, "angle": 30,
                                "size": [80, 40], "rect": [-40, -20, 80, 40], "pen_width": 2.5,
-                               "pen_style": 2, "pen_color": "#ff0000", "brush_style": 4,
+                               "pen_style": 2, "pen_color": "#ff0000", "pen_dash_offset": 0,
+                               "pen_dashes": [4, 2], "brush_style": 4,
                                "brush_color": "#0000ff"})
         self.assertEqual(qr, {"type": "qr", "pos": [5, 7], "z": 0.5, "angle": 0, "size": [60, 40],
-                              "text": "{%serial%}", "pixmap": [60, 40]})
+                              "text": "{%serial%}", "modules": [60, 40]})
         self.assertEqual(text, {"type": "text", "pos": [1.5, 2.5], "z": 2, "text": "Größe 7",
                                 "family": "DejaVu Sans", "point_size": 12})
 
@@ -118,14 +122,28 @@ class DocumentFormat(unittest.TestCase):
                 self.assertEqual(len(self.loaded(labeldoc.document(record, version=version))), 1)
 
     def test_sizes_are_held_to_the_editor_ranges(self):
+        # The editor's sizes reach across the largest page, 500 mm (1417.3 pt).
         data = labeldoc.document(
             labeldoc.qr_record("big", size=(50000, -3)),
             labeldoc.box_record(size=(4000, 20), box_rect=(0.0, 0.0, 4000.0, 1e9)),
+            labeldoc.box_record(size=(1417, 1100), box_rect=(-700.0, -550.0, 1417.0, 1100.0)),
             labeldoc.text_record("huge", point_size=1e6))
-        qr, box, text = self.loaded(data)
-        self.assertEqual(qr["size"], [999, 0])
-        self.assertEqual(box["size"], [999, 999])
+        qr, box, page_box, text = self.loaded(data)
+        self.assertEqual(qr["size"], [1418, 0])
+        self.assertEqual(box["size"], [1418, 1418])
+        self.assertEqual((page_box["size"], page_box["rect"]), ([1417, 1100], [-700, -550, 1417, 1100]))
         self.assertEqual(text["point_size"], 280)
+
+    def test_dashes_are_held_to_what_the_editor_makes(self):
+        """A dash offset far along the line would keep drawing busy for ever."""
+        dashed = labeldoc.pen(width=20.0, flags=2 | 0x10 | 0x40, dashes=(4.0, 2.0),
+                              dash_offset=1e12)
+        odd_pattern = labeldoc.pen(width=20.0, flags=2 | 0x10 | 0x40, dashes=(1e-9, 1e12))
+        boxes = self.loaded(labeldoc.document(labeldoc.box_record(pen_bytes=dashed),
+                                              labeldoc.box_record(pen_bytes=odd_pattern)))
+        for box in boxes:
+            self.assertEqual((box["pen_style"], box["pen_width"]), (2, 20))
+            self.assertEqual((box["pen_dash_offset"], box["pen_dashes"]), (0, [4, 2]))
 
     def test_refuses_what_is_not_a_whole_document(self):
         good = labeldoc.qr_record("ok")
@@ -145,6 +163,18 @@ class DocumentFormat(unittest.TestCase):
                 pen_bytes=labeldoc.pen(dash_count=0x7FFFFFFF))),
             "gradient brush": labeldoc.document(labeldoc.box_record(
                 brush_bytes=labeldoc.brush(15))),
+            "brush style that is no style": labeldoc.document(labeldoc.box_record(
+                brush_bytes=labeldoc.brush(200))),
+            "pen style that is no style": labeldoc.document(labeldoc.box_record(
+                pen_bytes=labeldoc.pen(flags=9 | 0x10 | 0x40))),
+            "custom dash pattern": labeldoc.document(labeldoc.box_record(
+                pen_bytes=labeldoc.pen(flags=6 | 0x10 | 0x40, dashes=(1.0, 1.0)))),
+            "box corner beyond the int range": labeldoc.document(labeldoc.box_record(
+                box_rect=(3e9, 0.0, 10.0, 10.0))),
+            "negative font pixel size": labeldoc.document(labeldoc.text_record(
+                "tiny", point_size=-1.0, pixel_size=-100000)),
+            "font without a size": labeldoc.document(labeldoc.text_record(
+                "none", point_size=-1.0, pixel_size=-1)),
             "odd string length": labeldoc.document(labeldoc.i32(labeldoc.TEXT) +
                                                    labeldoc.point(0, 0) + labeldoc.f64(0) +
                                                    struct.pack(">I", 3) + b"abc"),

@@ -428,7 +428,7 @@ private slots:
         QCOMPARE(qr->angle(), 0.0);
         QCOMPARE(box->transform(), QTransform());
         QCOMPARE(box->rect().size(), QSizeF(120, 45));
-        QCOMPARE(qr->pixmap().size(), QSize(60, 70));
+        QCOMPARE(qr->rect().size(), QSizeF(60, 70));
         QVERIFY(window->isWindowModified());
     }
 

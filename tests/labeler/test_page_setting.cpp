@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <memory>
 
+#include "BoxItem.h"
 #include "LabelerTest.h"
 #include "MainWindow.h"
 #include "PrinterSetting.h"
@@ -239,6 +240,8 @@ private slots:
         QFETCH(bool, gridShown);
         MainWindow window;
         window.findChild<QAction*>("viewShowGridAction")->setChecked(gridShown);
+        auto* box = new BoxItem(QRect(18, 18, 90, 30), window.scene());
+        box->setBrush(QBrush(Qt::black, Qt::SolidPattern));
         ModalDriver<PrinterSetting> driver([](PrinterSetting* shown) {
             shown->findChild<QRadioButton*>("pointRadioButton")->click();
             QLineEdit* width = shown->findChild<QLineEdit*>("widthLineEdit");
@@ -258,6 +261,17 @@ private slots:
         QCOMPARE(grid.vertical, every36UpTo(288));
         QCOMPARE(grid.horizontal, every36UpTo(180));
         QCOMPARE(grid.visible, gridShown);
+        // The new grid lies under the items, as the first one did.
+        QCOMPARE(window.scene()->items(QPointF(36, 30)).value(0), box);
+    }
+
+    // Large pages scroll in the view instead of stretching the window beyond the screen.
+    void largePagesLeaveTheWindowsMinimumSize() {
+        const QSize minimum = MainWindow().minimumSizeHint();
+        Settings::instance().setPageSizeMM(QSizeF(500, 500));
+        MainWindow window;
+        QCOMPARE(window.scene()->sceneRect(), QRectF(0, 0, 1417, 1417));
+        QCOMPARE(window.minimumSizeHint(), minimum);
     }
 
     void rejectedPageSizeChangesNothing() {

@@ -15,6 +15,7 @@ import labeldoc
 from private_cups import PrivateCups
 
 SABBETH = None
+TEMPLATE = None
 RUN_TIMEOUT = 60
 RENDER_DPI = 300
 PAGE_POINTS = 288  # the default page, 101.6 mm square
@@ -75,8 +76,11 @@ class PrintOnlyRun(unittest.TestCase):
                    **(cups_env if cups_env is not None else self.cups.env))
         env.pop("LPDEST", None)
         env.pop("PRINTER", None)
-        return subprocess.run([SABBETH, "--print", "--config", document, *extra], env=env,
-                              capture_output=True, text=True, timeout=RUN_TIMEOUT, cwd=cwd)
+        result = subprocess.run([SABBETH, "--print", "--config", document, *extra], env=env,
+                                capture_output=True, text=True, timeout=RUN_TIMEOUT, cwd=cwd)
+        # In a sanitizer build a refused document must be refused, not crash.
+        self.assertNotRegex(result.stderr, "Sanitizer|runtime error")
+        return result
 
     def stored_document(self):
         conf = os.path.join(self.dir, "home", ".config", "Korvel", "Sabbeth.conf")
@@ -109,6 +113,36 @@ class PrintOnlyRun(unittest.TestCase):
             self.assertEqual(f.read(), data, "printing changed the document")
         self.assert_blank_cross(image)
         self.assert_printed_full_size(image)
+
+    def test_factory_template_prints_the_device_on_a_4x2_label(self):
+        """The template that Tarnwick hands over, as the build writes it, on the default page."""
+        code, serial = "KV0123456789ABCD", "SN-2026-000417"
+        result = self.run_sabbeth(TEMPLATE, extra=("--code", code, "--serial", serial))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        pdf = self.cups.wait_for_pdf()
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True)
+        self.assertRegex(info.stdout, r"Pages:\s+1\n")
+
+        prefix = os.path.join(self.dir, "template")
+        subprocess.run(["pdftoppm", "-r", str(RENDER_DPI), "-gray", "-singlefile", pdf, prefix],
+                       check=True, timeout=RUN_TIMEOUT)
+        image = prefix + ".pgm"
+        width, height, pixels = read_pgm(image)
+        label = (4 * RENDER_DPI, 2 * RENDER_DPI)
+        outside = [i for i in range(len(pixels))
+                   if pixels[i] < 250 and (i % width >= label[0] or i // width >= label[1])]
+        self.assertEqual(outside, [], "ink beyond the 4 x 2 inch label")
+        # As a 203 dpi label printer puts it on paper: black and white, no smoothing.
+        label_printer = os.path.join(self.dir, "203dpi")
+        subprocess.run(["pdftoppm", "-r", "203", "-mono", "-aa", "no", "-aaVector", "no",
+                        "-singlefile", pdf, label_printer], check=True, timeout=RUN_TIMEOUT)
+        scan = subprocess.run(["zbarimg", "--raw", "-q", label_printer + ".pbm"],
+                              capture_output=True, text=True, timeout=RUN_TIMEOUT)
+        self.assertEqual(scan.stdout.splitlines(), [code])
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True,
+                              check=True, timeout=RUN_TIMEOUT).stdout
+        self.assertIn(serial, text)
+        self.assertIn(datetime.date.today().isoformat(), text)
 
     def assert_printed_full_size(self, image):
         """The label fills the page 1:1: the codes' corners are where the document puts them."""
@@ -151,17 +185,32 @@ class PrintOnlyRun(unittest.TestCase):
             self.assert_nothing_printed(
                 self.run_sabbeth(os.path.join(self.dir, "missing.tmq")))
 
+    def test_config_naming_no_document_keeps_the_most_recent_one(self):
+        document = self.write("label.tmq", four_code_document())
+        self.assertEqual(self.run_sabbeth(document).returncode, 0)
+        self.cups.wait_for_pdf()
+        for pdf in self.cups.pdfs():
+            os.remove(pdf)
+        self.jobs_before = len(self.cups.jobs())
+        for config in ("", os.path.join(self.dir, "missing.tmq")):
+            with self.subTest(config=config):
+                self.assert_nothing_printed(self.run_sabbeth(config))
+                self.assertEqual(self.stored_document(), document)
+
     def test_without_printer_fails_without_hanging(self):
         document = self.write("label.tmq", four_code_document())
         no_server = {"CUPS_SERVER": os.path.join(self.dir, "no-cups.sock")}
         result = self.run_sabbeth(document, cups_env=no_server)
         self.assertNotEqual(result.returncode, 0)
-        self.assertIn("printer", result.stderr.lower())
+        # Said in the program's language, Chinese unless the user chose English.
+        self.assertRegex(result.stderr.lower(), "printer|打印机")
 
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--sabbeth", required=True)
+    parser.add_argument("--template", required=True)
     args, rest = parser.parse_known_args()
     SABBETH = os.path.abspath(args.sabbeth)
+    TEMPLATE = os.path.abspath(args.template)
     unittest.main(argv=[sys.argv[0], *rest])

@@ -2,17 +2,22 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsLineItem>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <memory>
 
 #include "BoxItem.h"
+#include "CommandLine.h"
 #include "DocumentCodec.h"
 #include "LabelerTest.h"
 #include "MainWindow.h"
@@ -44,6 +49,16 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What zbarimg reads from the picture, one symbol per line.
+QString decoded(const QString& picture) {
+    QProcess zbarimg;
+    zbarimg.start("zbarimg", {"--raw", "-q", picture});
+    if (!zbarimg.waitForFinished(30000)) {
+        return QString();
+    }
+    return QString::fromUtf8(zbarimg.readAllStandardOutput()).trimmed();
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -53,13 +68,16 @@ private slots:
     void init() {
         Settings::instance().setMostRecentFile(QString());
         Settings::instance().setPrintDPI(300);
+        Settings::instance().setPageSizeMM(QSizeF(101.6, 101.6));
         window = std::make_unique<MainWindow>();
         window->setPlaceholder(&placeholder);
         placeholder.set("code", "C-1");
     }
 
     void cleanup() {
-        window->setWindowModified(false);
+        if (window) {
+            window->setWindowModified(false);
+        }
         window.reset();
     }
 
@@ -102,6 +120,39 @@ private slots:
         QCOMPARE(window->windowTitle(), QString("Sabbeth - V1.0.1.2 (%1)").arg(saved));
     }
 
+    // The extension is added before the dialog looks for an existing file, so a document is
+    // never replaced without the question.
+    void saveAsAsksBeforeReplacingADocument_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<int>("button");
+        QTest::newRow("bare name, replaced") << "name"
+                                             << "name.tmq" << int(QMessageBox::Yes);
+        QTest::newRow("bare name, kept") << "name"
+                                         << "name.tmq" << int(QMessageBox::No);
+        QTest::newRow("other extension, kept") << "label.txt"
+                                               << "label.txt.tmq" << int(QMessageBox::No);
+    }
+    void saveAsAsksBeforeReplacingADocument() {
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(int, button);
+        const QByteArray old = "an earlier label";
+        QFile file(path(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        addQrCode();
+        MessageBoxAnswer question{QMessageBox::StandardButton(button)};
+        FileDialogAnswer answer(path(typed));
+        const bool saved = window->fileSaveAs();
+        QVERIFY(answer.driver.handled);
+        QVERIFY2(question.shown(), "replaced without asking");
+        QVERIFY(question.text.contains(existing));
+        QCOMPARE(saved, button == QMessageBox::Yes);
+        QCOMPARE(fileBytes(path(existing)) == old, !saved);
+    }
+
     void newAsksBeforeDroppingChanges_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("cleared");
@@ -139,13 +190,56 @@ private slots:
         QCOMPARE(Settings::instance().mostRecentFile(), QString("kept"));
     }
 
+    // The items go with the window's scene when the window is destroyed; their selection must
+    // not reach the window's handlers then (its commands and docks would update as it dies).
+    void closingWithASelectionRunsNothingOnTheDyingWindow() {
+        addQrCode();
+        QVERIFY(window->saveFile(path("selected.tmq")));
+        QVERIFY(window->loadFile(path("selected.tmq")));
+        QCOMPARE(window->scene()->selectedItems().size(), 1);
+        QSignalSpy commandUpdates(action("editCopyAction"), &QAction::changed);
+        QVERIFY(window->close());
+        window.reset();
+        QCOMPARE(commandUpdates.count(), 0);
+    }
+
     void closeStoresTheDocumentPath() {
         QVERIFY(window->saveFile(path("closed.tmq")));
         QVERIFY(window->close());
         QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+        // A new label that was never saved keeps the way back to the last document.
         window->fileNew();
         QVERIFY(window->close());
-        QCOMPARE(Settings::instance().mostRecentFile(), QString());
+        QCOMPARE(Settings::instance().mostRecentFile(), path("closed.tmq"));
+    }
+
+    void configNamingNoDocumentKeepsTheMostRecentOne_data() {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("missing file") << path("missing.tmq") << false;
+        QTest::newRow("folder") << dir.path() << false;
+        QTest::newRow("document") << path("given.tmq") << true;
+    }
+    void configNamingNoDocumentKeepsTheMostRecentOne() {
+        QFETCH(QString, config);
+        QFETCH(bool, opened);
+        addQrCode();
+        QVERIFY(window->saveFile(path("given.tmq")));
+        addQrCode();
+        QVERIFY(window->saveFile(path("recent.tmq")));
+        Settings::instance().setMostRecentFile(path("recent.tmq"));
+        CommandLine options;
+        options.process({"Sabbeth", "--config", config});
+        const QString document = options.startDocument();
+        const QString mostRecent = opened ? config : path("recent.tmq");
+        QCOMPARE(document, opened ? config : QString());
+        QCOMPARE(Settings::instance().mostRecentFile(), mostRecent);
+        window->startWithFile(document);
+        QTRY_COMPARE(window->labelItems().size(), opened ? 1 : 0);
+        QCOMPARE(window->windowFilePath(), document);
+        QVERIFY(window->close());
+        QCOMPARE(Settings::instance().mostRecentFile(), mostRecent);
     }
 
     void clipboardCarriesItemsAndRefusesForeignData() {
@@ -257,6 +351,26 @@ private slots:
         QCOMPARE(fileBytes(document), before);
     }
 
+    void boxAcrossAnA3PageSavesAndReloadsUnchanged() {
+        Settings::instance().setPageSizeMM(QSizeF(297, 420));
+        window = std::make_unique<MainWindow>();
+        auto* box = new BoxItem(QRect(0, 0, 830, 1180), window->scene());
+        window->connectItem(box);
+        QVERIFY(window->saveFile(path("a3.tmq")));
+        window->fileNew();
+        QVERIFY(window->loadFile(path("a3.tmq")));
+        auto* loaded = qgraphicsitem_cast<BoxItem*>(window->labelItems().value(0));
+        QVERIFY(loaded && loaded->isSelected());
+        QCOMPARE(loaded->rect(), QRectF(-415, -590, 830, 1180));
+        // The Geometry dock shows the size as it is, and an edit of one side keeps the other.
+        auto* width = window->findChild<QSpinBox*>("shearHorizontalSpinBox");
+        auto* height = window->findChild<QSpinBox*>("shearVerticalSpinBox");
+        QCOMPARE(width->value(), 830);
+        QCOMPARE(height->value(), 1180);
+        width->setValue(840);
+        QCOMPARE(loaded->shearVertical(), 1180);
+    }
+
     void boxResizedFromGeometryMarksTheDocument() {
         auto* box = new BoxItem(QRect(0, 0, 90, 30), window->scene());
         window->connectItem(box);
@@ -295,10 +409,91 @@ private slots:
         QCOMPARE(QImage(path("plain.png")), image);
     }
 
+    // A label printer's resolution, black and white, no smoothing: every module must survive,
+    // also where a module is narrower than one point.
+    void qrCodesStaySharpAtPrinterResolution_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short code") << "CAM-7F3A21";
+        QTest::newRow("long code") << QString("KV-%1").arg(QString("0123456789").repeated(11));
+    }
+    void qrCodesStaySharpAtPrinterResolution() {
+        QFETCH(QString, text);
+        auto* qr = new QRCodeItem(QPoint(20, 20), window->scene());
+        qr->setPlainText(text);
+        const double dotsPerPoint = 203.0 / 72.0;
+        QImage page(window->pageSizePoints() * dotsPerPoint, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        window->renderScene(&painter);
+        painter.end();
+        const QString picture = path("code.png");
+        QVERIFY(page.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(picture));
+        QCOMPARE(decoded(picture), text);
+
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(path("code.pdf"));
+        QVERIFY(painter.begin(&pdf));
+        window->renderScene(&painter);
+        QVERIFY(painter.end());
+        const QByteArray content = fileBytes(path("code.pdf"));
+        QVERIFY(content.startsWith("%PDF"));
+        QVERIFY2(!content.contains("/Subtype /Image"), "the code is drawn as a picture");
+    }
+
     void exportsSvg() {
         addQrCode();
         QVERIFY(window->exportSvg(path("label.svg")));
         QVERIFY(fileBytes(path("label.svg")).contains("<svg"));
+    }
+
+    void exportOfABareNameTakesTheFormatsSuffix_data() {
+        QTest::addColumn<int>("formatKey");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("first format, png") << 0 << "bare.png";
+        QTest::newRow("last format, svg") << int(Qt::Key_End) << "bare.svg";
+    }
+    void exportOfABareNameTakesTheFormatsSuffix() {
+        QFETCH(int, formatKey);
+        QFETCH(QString, saved);
+        addQrCode();
+        ModalDriver<QFileDialog> driver([this, formatKey](QFileDialog* dialog) {
+            if (formatKey) {
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key(formatKey));
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path("bare"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        MessageBoxAnswer failure(QMessageBox::Ok);
+        window->fileExport();
+        QVERIFY(driver.handled);
+        QVERIFY2(!failure.shown(), qPrintable(failure.text));
+        QVERIFY(!QFile::exists(path("bare")));
+        QVERIFY(QFile::exists(path(saved)));
+    }
+
+    // The image is made whole in memory: a page and resolution beyond the budget are refused
+    // with the resolution that fits, instead of asking for gigabytes.
+    void rasterExportRefusesImagesBeyondTheBudget_data() {
+        QTest::addColumn<QSizeF>("pageMM");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QString>("fits");
+        QTest::newRow("largest page at 4000 dpi") << QSizeF(500, 500) << 4000 << "504 dpi";
+        QTest::newRow("largest page at 1200 dpi") << QSizeF(500, 500) << 1200 << "504 dpi";
+        QTest::newRow("A3 at 4000 dpi") << QSizeF(297, 420) << 4000 << "648 dpi";
+    }
+    void rasterExportRefusesImagesBeyondTheBudget() {
+        QFETCH(QSizeF, pageMM);
+        QFETCH(int, dpi);
+        QFETCH(QString, fits);
+        Settings::instance().setPrintDPI(dpi);
+        window->setPrinterPage(pageMM, dpi);
+        addQrCode();
+        MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!window->exportImage(path("large.png")));
+        QVERIFY(answer.shown());
+        QVERIFY2(answer.text.contains(fits), qPrintable(answer.text));
+        QVERIFY(!QFile::exists(path("large.png")));
     }
 
     void failedExportsWarn_data() {
@@ -330,19 +525,17 @@ private slots:
 
     void startWithoutADocumentGivesAnUnnamedOne() {
         for (const QString& stored : {QString(), QString("Unnamed")}) {
-            Settings::instance().setMostRecentFile(stored);
             addQrCode();
             window->setDirty(false);
-            window->startWithMostRecentFile();
+            window->startWithFile(stored);
             QTRY_VERIFY(window->labelItems().isEmpty());
             QCOMPARE(window->windowFilePath(), QString());
         }
     }
 
     void startWithAMissingDocumentGivesAnUnnamedOne() {
-        Settings::instance().setMostRecentFile(path("missing.tmq"));
         MessageBoxAnswer answer(QMessageBox::Ok);
-        window->startWithMostRecentFile();
+        window->startWithFile(path("missing.tmq"));
         QTRY_VERIFY(answer.shown());
         QVERIFY2(answer.text.startsWith("Failed to open file: "), qPrintable(answer.text));
         QCOMPARE(window->windowFilePath(), QString());

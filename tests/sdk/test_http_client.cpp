@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -51,14 +53,21 @@ std::string readRequest(int socket) {
     return request;
 }
 
+// How a server sends its answer: the first bytes at once, then one byte per interval.
+struct Trickle {
+    size_t atOnce = std::string::npos;
+    int intervalMs = 0;
+};
+
 // Plays a server from a script: the n-th connection gets the n-th answer (the last one
 // again for any further connection). With closeAfterAnswer false the server keeps the
 // connection until the client closes it, so a client that waited for the close would
 // time out.
 class ScriptedServer {
 public:
-    explicit ScriptedServer(std::vector<std::string> answers, bool closeAfterAnswer = true)
-        : answers_(std::move(answers)), closeAfterAnswer_(closeAfterAnswer) {
+    explicit ScriptedServer(std::vector<std::string> answers, bool closeAfterAnswer = true,
+                            Trickle trickle = {})
+        : answers_(std::move(answers)), closeAfterAnswer_(closeAfterAnswer), trickle_(trickle) {
         thread_ = std::thread([this] { serve(); });
     }
     ~ScriptedServer() { stop(); }
@@ -67,7 +76,11 @@ public:
 
     // Ends serving; afterwards requests() holds everything that arrived.
     void stop() {
-        stopping_ = true;
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            stopping_ = true;
+        }
+        stopped_.notify_all();
         if (thread_.joinable()) {
             thread_.join();
         }
@@ -92,10 +105,24 @@ private:
                 requests_.push_back(request);
                 index = std::min(requests_.size(), answers_.size()) - 1;
             }
-            const std::string& answer = answers_[index];
-            ::send(connection.get(), answer.data(), answer.size(), MSG_NOSIGNAL);
+            sendAnswer(connection.get(), answers_[index]);
             if (!closeAfterAnswer_) {
                 readRequest(connection.get());  // returns when the client closes
+            }
+        }
+    }
+
+    // Sends the answer as the trickle says, ending early when the server stops or the client
+    // has gone.
+    void sendAnswer(int connection, const std::string& answer) {
+        const size_t atOnce = std::min(trickle_.atOnce, answer.size());
+        ::send(connection, answer.data(), atOnce, MSG_NOSIGNAL);
+        std::unique_lock<std::mutex> guard(lock_);
+        for (size_t next = atOnce; next < answer.size(); ++next) {
+            if (stopped_.wait_for(guard, std::chrono::milliseconds(trickle_.intervalMs),
+                                  [this] { return stopping_.load(); }) ||
+                ::send(connection, answer.data() + next, 1, MSG_NOSIGNAL) != 1) {
+                return;
             }
         }
     }
@@ -103,8 +130,10 @@ private:
     LoopbackListener listener_;
     const std::vector<std::string> answers_;
     const bool closeAfterAnswer_;
+    const Trickle trickle_;
     std::atomic<bool> stopping_{false};
-    std::mutex lock_;  // guards requests_; taken by the server thread and the test
+    std::mutex lock_;  // guards requests_ and stopping_'s signal; server thread and test
+    std::condition_variable stopped_;
     std::vector<std::string> requests_;
     std::thread thread_;
 };
@@ -334,6 +363,38 @@ TEST_F(HttpClientTest, ReportsBrokenAnswers) {
         if (c.replyError != 0) {
             EXPECT_EQ(outcome.status, 0);
         }
+        HTTP_CLIENT_Destroy(client_);
+        client_ = nullptr;
+    }
+}
+
+TEST_F(HttpClientTest, ATricklingAnswerEndsAtTheExchangeDeadline) {
+    struct Case {
+        const char* name;
+        size_t atOnce;  // bytes of the answer sent before the trickle
+        int replyError;
+        int bodyError;  // 1: the body is not read
+    };
+    const std::string answer =
+        "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n" + std::string(100, 'x');
+    const Case cases[] = {
+        {"head trickles", 0, SOCKET_TIMED_OUT, 1},
+        {"body trickles", answer.find("\r\n\r\n") + 4, 0, SOCKET_TIMED_OUT},
+    };
+    for (const Case& c : cases) {
+        // Each byte comes well within the receive time-out; only the deadline ends the wait.
+        ScriptedServer server({answer}, true, Trickle{c.atOnce, 20});
+        ASSERT_NE(connectTo(server.port()), nullptr);
+        HTTP_CLIENT_SetDeadline(client_, 300);
+        const auto start = std::chrono::steady_clock::now();
+        const Outcome outcome = get("/");
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        server.stop();
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(outcome.replies, 1);
+        EXPECT_EQ(outcome.error, c.replyError);
+        EXPECT_EQ(outcome.bodyError, c.bodyError);
+        EXPECT_LT(elapsed, std::chrono::seconds(2)) << "far less than the whole trickle";
         HTTP_CLIENT_Destroy(client_);
         client_ = nullptr;
     }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "camsim_fixture.h"
 #include "command/http_context.h"
 #include "command/http_operations.h"
+#include "login_info.h"
 #include "netsdk.h"
 
 namespace {
@@ -107,8 +109,34 @@ protected:
         });
     }
 
+    // What the camera read from the file heads of its uploads.
+    std::vector<camsim::JournalEntry> uploadHeads() const {
+        return sim_.journal(
+            [](const camsim::JournalEntry& e) { return e.text("protocol") == "upload"; });
+    }
+
     camsim::Simulator sim_;
 };
+
+// Every field of an upload's file head as the camera read it, for one file of size bytes.
+void expectFileHead(const camsim::JournalEntry& head, const std::string& name, double size,
+                    double action, double fileType) {
+    EXPECT_EQ(head.text("magic"), "KVTQ");
+    EXPECT_EQ(head.text("name"), name);
+    EXPECT_EQ(head.text("md5").size(), 32u);
+    const cJSON* zeroFilled = head.field("reserved");
+    EXPECT_TRUE(cJSON_IsTrue(zeroFilled)) << "bytes 8 to 55 should be zero";
+    const struct {
+        const char* field;
+        double expected;
+    } words[] = {{"word_4", 1},          {"size", size},       {"word_60", 1},
+                 {"action", action},     {"head_length", 144}, {"size_again", size},
+                 {"file_type", fileType}};
+    for (const auto& word : words) {
+        EXPECT_EQ(head.number(word.field, -1), word.expected) << word.field;
+    }
+    EXPECT_TRUE(cJSON_IsTrue(head.field("well_formed"))) << head.text("error");
+}
 
 struct LoginHandle {
     NETSDK_LOGIN_INFO* login;
@@ -140,6 +168,21 @@ TEST_F(CameraTest, RefusedLoginReturnsNullAtOnce) {
     EXPECT_EQ(login(0, "wrong"), nullptr);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(NETSDK_Logout(nullptr), -1);
+}
+
+TEST_F(CameraTest, LoginNeedsOnlyA200WhileGetParamStillRefusesBadBlocks) {
+    const char* faults[] = {R"("http_reply_command": 12)", R"("http_short_body": 4)"};
+    startCameras({faults[0], faults[1]});
+    for (int camera = 0; camera < int(std::size(faults)); ++camera) {
+        LoginHandle handle{login(camera)};
+        ASSERT_NE(handle.login, nullptr) << faults[camera];
+        NETSDK_PARAM_DEVICE device;
+        const NETSDK_CHANNEL pair{0, 0};
+        EXPECT_EQ(
+            NETSDK_GetParam(handle.login, &pair, NETSDK_PARAM_ID_DEVICE, &device, sizeof device),
+            -1)
+            << faults[camera];
+    }
 }
 
 TEST_F(CameraTest, CookieOfTheLoginIsSentBack) {
@@ -424,6 +467,10 @@ TEST_F(CameraTest, UploadSendsTheFormWithBothChecksums) {
         "Content-Type: application/octet-stream\r\n\r\nKVTQ";
     EXPECT_EQ(body.substr(0, start.size()), start);
     EXPECT_EQ(body.substr(body.size() - 42), "\r\n------------------------ZRPostUpload--\r\n");
+    const auto heads = uploadHeads();
+    ASSERT_EQ(heads.size(), 1u);
+    expectFileHead(heads[0], "prompt.pcm", 3000, 0x103, 769);
+    EXPECT_EQ(heads[0].text("md5"), "957A5BF1626328596E72A93E8CA010AD");  // of data
 }
 
 TEST_F(CameraTest, UploadLimitsHoldBeforeAnyTraffic) {
@@ -434,6 +481,8 @@ TEST_F(CameraTest, UploadLimitsHoldBeforeAnyTraffic) {
     EXPECT_EQ(NETSDK_UploadFile(handle.login, "isp.cfg", largest.data(), int(largest.size()), 513),
               0);
     EXPECT_EQ(requests().back().text("target"), "/System/ISP/UploadConfigFile?Action=101");
+    ASSERT_EQ(uploadHeads().size(), 1u);
+    expectFileHead(uploadHeads()[0], "isp.cfg", 1047552, 0x101, 513);
     const size_t sentBefore = requests().size();
     EXPECT_EQ(sentBefore, 2u);
     EXPECT_EQ(NETSDK_UploadFile(handle.login, "big.bin", largest.data(), 1047553, 513), -1);
@@ -457,6 +506,78 @@ TEST_F(CameraTest, SilentCameraEndsWithTheReceiveTimeout) {
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
     EXPECT_EQ(dns.primary.address[0], 0x5C);
     CORE_HTTP_Destory(context);
+}
+
+int ignoreProductReply(int, int, const char*, void*) {
+    return 0;
+}
+
+TEST_F(CameraTest, ATricklingCameraHoldsNoCallPastTheAnswerWait) {
+    // A handle around a bare context: the trickling camera would not let a login through.
+    struct BareHandle {
+        NETSDK_LOGIN_INFO info{};
+        explicit BareHandle(const std::string& address) {
+            info.http = CORE_HTTP_CreateDefault(address.c_str(), 80, "admin", kPassword, 0);
+        }
+        ~BareHandle() { CORE_HTTP_Destory(info.http); }
+    };
+    const NETSDK_CHANNEL pair{0, 1};
+    struct Call {
+        const char* name;
+        const char* failureText;  // printed when no answer came in time
+        std::function<bool(const std::string& address)> fails;
+    };
+    const Call calls[] = {
+        {"Login", "http server reply error: -10060",
+         [this](const std::string& address) {
+             return NETSDK_Login(address.c_str(), 80, 1680, "admin", kPassword, 0) == nullptr;
+         }},
+        {"GetParam", "http server reply error: -10060",
+         [&](const std::string& address) {
+             BareHandle handle(address);
+             NETSDK_PARAM_ALARM_LINKAGE linkage{};
+             return NETSDK_GetParam(&handle.info, &pair, 41, &linkage, sizeof linkage) == -1;
+         }},
+        {"SetParam", "http server response error: -10060",
+         [&](const std::string& address) {
+             BareHandle handle(address);
+             const NETSDK_PARAM_ALARM_LINKAGE linkage{};
+             return NETSDK_SetParam(&handle.info, &pair, 41, &linkage, sizeof linkage) == -1;
+         }},
+        {"ProductTest", "http server reply error: -10060",
+         [](const std::string& address) {
+             BareHandle handle(address);
+             return NETSDK_ProductTest(&handle.info, 120, ignoreProductReply, "{}", nullptr) == -1;
+         }},
+        {"UploadFile", "http server response error: -10060",
+         [](const std::string& address) {
+             BareHandle handle(address);
+             return NETSDK_UploadFile(&handle.info, "tone.pcm", "abc", 3, 769) == -1;
+         }},
+    };
+    // One camera per call, all side by side, so the test takes one answer wait.
+    startCameras(std::vector<std::string>(std::size(calls), R"("http_trickle": 1)"));
+    std::vector<int> failed(std::size(calls), 0);
+    std::vector<Clock::duration> took(std::size(calls));
+    std::vector<std::thread> threads;
+    testing::internal::CaptureStdout();
+    for (size_t i = 0; i < std::size(calls); ++i) {
+        threads.emplace_back([&, i] {
+            const auto start = Clock::now();
+            failed[i] = calls[i].fails(ip(int(i))) ? 1 : 0;
+            took[i] = Clock::now() - start;
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    const std::string output = testing::internal::GetCapturedStdout();
+    for (size_t i = 0; i < std::size(calls); ++i) {
+        EXPECT_EQ(failed[i], 1) << calls[i].name;
+        // The 10 s wait and some slack; a trickled answer alone would take minutes.
+        EXPECT_LT(took[i], std::chrono::seconds(12)) << calls[i].name;
+        EXPECT_NE(output.find(calls[i].failureText), std::string::npos) << calls[i].name;
+    }
 }
 
 TEST_F(CameraTest, ParallelLoginsEachSeeOnlyTheirOwnCamera) {

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "netsdk.h"
@@ -38,9 +39,14 @@ int countAck(int, const char*, void* user) {
     return 0;
 }
 
+int countFound(int, NETSDK_SEARCH_DEVICE_INFO*, void* user) {
+    ++*static_cast<int*>(user);
+    return 0;
+}
+
 class SendFailure : public ::testing::TestWithParam<int> {};
 
-TEST_P(SendFailure, SetDeviceConfigAndProductCommandReturnMinusOneAtOnce) {
+TEST_P(SendFailure, EveryMulticastCallReturnsMinusOneAtOnce) {
     NETSDK_SEARCH_DEVICE_INFO devices[3] = {};
     NETSDK_PRODUCT_COMMAND commands[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -48,25 +54,40 @@ TEST_P(SendFailure, SetDeviceConfigAndProductCommandReturnMinusOneAtOnce) {
         std::snprintf(commands[i].deviceId, sizeof commands[i].deviceId, "CAM%d", i);
         commands[i].command = 513;
     }
-    int acks = 0;
-    for (int call = 0; call < 2; ++call) {
+    int answers = 0;
+    struct Call {
+        const char* name;
+        int requests;  // how many requests the call sends
+        std::function<int()> run;
+    };
+    const Call calls[] = {
+        {"SetDeviceConfig", 3,
+         [&] { return NETSDK_SetDeviceConfig(countAck, &answers, devices, 3, 2, kLoopback); }},
+        {"ProductCommand", 3,
+         [&] { return NETSDK_ProductCommand(countAck, &answers, commands, 3, 2, kLoopback); }},
+        {"SearchDevice", 1,
+         [&] { return NETSDK_SearchDevice(countFound, &answers, 2, kLoopback); }},
+    };
+    for (const Call& call : calls) {
+        if (GetParam() >= call.requests) {
+            continue;  // the failing send would come after this call's last request
+        }
         sendsBeforeFailure = GetParam();
         testing::internal::CaptureStdout();
         const auto start = std::chrono::steady_clock::now();
-        const int result = call == 0
-                               ? NETSDK_SetDeviceConfig(countAck, &acks, devices, 3, 2, kLoopback)
-                               : NETSDK_ProductCommand(countAck, &acks, commands, 3, 2, kLoopback);
+        const int result = call.run();
         const auto elapsed = std::chrono::steady_clock::now() - start;
         const std::string output = testing::internal::GetCapturedStdout();
 
-        EXPECT_EQ(result, -1) << "call " << call;
-        EXPECT_LT(elapsed, std::chrono::milliseconds(500)) << "no collecting after a failed send";
+        EXPECT_EQ(result, -1) << call.name;
+        EXPECT_LT(elapsed, std::chrono::milliseconds(500))
+            << call.name << ": no collecting after a failed send";
         EXPECT_NE(output.find("[CORE_SEARCH_SendDataPack] Return value is not success, "
                               "0xffffffff!\r\n"),
                   std::string::npos)
-            << output;
+            << call.name << ": " << output;
     }
-    EXPECT_EQ(acks, 0);
+    EXPECT_EQ(answers, 0);
 }
 
 // The first request fails, or a later one after some went out.

@@ -1,6 +1,8 @@
-// The stream's wire format without a network: request bytes, frame headers, parameter sets
-// and the frame reader fed from memory.
+// The stream's wire format without a network: request bytes, frame headers, parameter sets,
+// the frame reader fed from memory, and the buffered receiver over a local socket pair.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -8,7 +10,9 @@
 
 #include "stream/frame_reader.h"
 #include "stream/parameter_sets.h"
+#include "stream/stream_receiver.h"
 #include "stream/stream_wire.h"
+#include "transport/socket_transport.h"
 
 using namespace netsdk::stream;
 
@@ -215,16 +219,17 @@ TEST(ParameterSets, ThreeByteStartCodesAreKeptAsSent) {
     EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);
 }
 
-TEST(ParameterSets, H265IdrOfBothTypesTakesVpsSpsAndPps) {
+TEST(ParameterSets, H265RandomAccessPicturesTakeVpsSpsAndPps) {
     const Bytes vps = {0, 0, 0, 1, 0x40, 0x01, 0x0C};
     const Bytes sps = {0, 0, 0, 1, 0x42, 0x01, 0x01, 0x60};
     const Bytes pps = {0, 0, 0, 1, 0x44, 0x01, 0xC1};
-    for (const uint8_t idrType : {19, 20}) {
-        const Bytes idr = {0, 0, 0, 1, static_cast<uint8_t>(idrType << 1), 0x01, 0xAF};
-        const Bytes frame = concat({vps, sps, pps, idr});
+    // IDR_W_RADL, IDR_N_LP and CRA: a decoder can start on each of them.
+    for (const uint8_t pictureType : {19, 20, 21}) {
+        const Bytes picture = {0, 0, 0, 1, static_cast<uint8_t>(pictureType << 1), 0x01, 0xAF};
+        const Bytes frame = concat({vps, sps, pps, picture});
         ParameterSets sets{};
         ASSERT_TRUE(updateParameterSets(NETSDK_CODEC_H265, frame.data(), frame.size(), sets))
-            << int(idrType);
+            << int(pictureType);
         EXPECT_EQ(slot(sets.vps.bytes, sets.vps.length), vps);
         EXPECT_EQ(slot(sets.sps.bytes, sets.sps.length), sps);
         EXPECT_EQ(slot(sets.pps.bytes, sets.pps.length), pps);
@@ -366,4 +371,176 @@ TEST(FrameReader, PlaybackFramesOutOfStepAreRefused) {
             concat({c.head, mediaHeader(96, false, 0, 0, 1), Bytes(20, 0), Bytes(64, 0)});
         EXPECT_EQ(bench.playback().outcome, FrameOutcome::kFormatError) << c.what;
     }
+}
+
+namespace {
+
+// A connection whose camera end the test writes: a local socket pair, closed with the bench.
+struct SocketPair {
+    int camera = -1;
+    int client = -1;
+
+    SocketPair() {
+        int ends[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, ends) == 0) {
+            camera = ends[0];
+            client = ends[1];
+        }
+    }
+    ~SocketPair() {
+        closeCamera();
+        if (client != -1) {
+            ::close(client);
+        }
+    }
+    void write(const Bytes& bytes) const {
+        ASSERT_EQ(::write(camera, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
+    void closeCamera() {
+        if (camera != -1) {
+            ::close(camera);
+            camera = -1;
+        }
+    }
+};
+
+// The frame reader over a StreamReceiver. The camera's bytes go out in pieces, the next one
+// only when the reader asks for more than has gone out, so every piece boundary is a place
+// where one receive ends and the next begins.
+struct ReceiverBench {
+    explicit ReceiverBench(size_t capacity) : receiver(capacity) {
+        receiver.attach(connection.client);
+    }
+
+    ExactReceive receive() {
+        return [this](uint8_t* out, int n, int timeoutMs) {
+            while (written - taken < size_t(n) && next < pieces.size()) {
+                connection.write(pieces[next]);
+                written += pieces[next++].size();
+            }
+            const int got = receiver.receive(out, n, timeoutMs);
+            taken += got > 0 ? size_t(got) : 0;
+            return got;
+        };
+    }
+    FrameTarget target() { return {buffer.data(), buffer.size(), description.data(), &sets}; }
+    FrameResult live() { return readLiveFrame(receive(), target(), deliveries.deliver()); }
+
+    // Cuts bytes at the given offsets into the pieces to send.
+    void sendInPieces(const Bytes& bytes, std::vector<size_t> cuts) {
+        cuts.push_back(bytes.size());
+        size_t from = 0;
+        for (const size_t cut : cuts) {
+            pieces.emplace_back(bytes.begin() + from, bytes.begin() + cut);
+            from = cut;
+        }
+    }
+
+    SocketPair connection;
+    StreamReceiver receiver;
+    std::vector<Bytes> pieces;
+    size_t next = 0;
+    size_t written = 0;
+    size_t taken = 0;
+    Bytes description = countingDescription();
+    ParameterSets sets{};
+    std::vector<uint8_t> buffer = std::vector<uint8_t>(4096);
+    Deliveries deliveries;
+};
+
+Bytes liveFrame(uint8_t payloadType, bool key, uint64_t timestamp, const Bytes& payload) {
+    return concat(
+        {head(40, 2), mediaHeader(payloadType, key, timestamp, 0, payload.size()), payload});
+}
+
+}  // namespace
+
+TEST(StreamReceiver, FramesCutAnywhereArriveWhole) {
+    const Bytes keyPayload = concat({kSps, kPps, kIdr});
+    Bytes fullPayload(4096 - sizeof(NETSDK_FRAME_INFO));  // fills the frame buffer exactly
+    for (size_t i = 0; i < fullPayload.size(); ++i) {
+        fullPayload[i] = uint8_t(i * 7);
+    }
+    const Bytes first = liveFrame(96, true, 0, keyPayload);
+    const Bytes second = liveFrame(96, false, 40, fullPayload);
+    const Bytes stream = concat({first, second, liveFrame(8, false, 80, {1, 2, 3})});
+    std::vector<size_t> everyHeadByte;  // of the second frame, up to its first payload byte
+    for (size_t offset = first.size() + 1; offset <= first.size() + 41; ++offset) {
+        everyHeadByte.push_back(offset);
+    }
+    struct Case {
+        const char* what;
+        std::vector<size_t> cuts;
+    };
+    const Case cases[] = {
+        {"all frames in one piece", {}},
+        {"head split", {first.size() + 7}},
+        {"media header split", {first.size() + 29}},
+        {"payload split", {first.size() + 40 + 1000}},
+        {"every head byte its own piece", everyHeadByte},
+    };
+    // Smaller than a payload, so payloads go straight to their place; and room for everything.
+    for (const size_t capacity : {size_t(64), size_t(65536)}) {
+        for (const Case& c : cases) {
+            ReceiverBench bench(capacity);
+            bench.sendInPieces(stream, c.cuts);
+            for (int frame = 0; frame < 3; ++frame) {
+                ASSERT_EQ(bench.live().outcome, FrameOutcome::kDelivered)
+                    << c.what << ", capacity " << capacity << ", frame " << frame;
+            }
+            const std::vector<Bytes> payloads = {keyPayload, fullPayload, {1, 2, 3}};
+            EXPECT_EQ(bench.deliveries.payloads, payloads) << c.what << ", capacity " << capacity;
+            const NETSDK_FRAME_INFO& key = bench.deliveries.headers[0];
+            EXPECT_EQ(slot(key.sps, key.spsLength), kSps) << c.what;
+            EXPECT_EQ(bench.deliveries.headers[2].codec, NETSDK_CODEC_G711A) << c.what;
+            bench.connection.closeCamera();
+            EXPECT_EQ(bench.live().outcome, FrameOutcome::kLost) << c.what;
+        }
+    }
+}
+
+TEST(StreamReceiver, PeerEndsAndSilenceAreReported) {
+    struct Case {
+        const char* what;
+        Bytes sent;
+        bool close;
+        int result;
+    };
+    const Case cases[] = {
+        {"closed before anything", {}, true, 0},
+        {"closed within the part", {1, 2, 3}, true, 0},
+        {"silent", {}, false, SOCKET_TIMED_OUT},
+        {"silent within the part", {1, 2, 3}, false, SOCKET_TIMED_OUT},
+    };
+    for (const Case& c : cases) {
+        SocketPair connection;
+        StreamReceiver receiver(64);
+        receiver.attach(connection.client);
+        connection.write(c.sent);
+        if (c.close) {
+            connection.closeCamera();
+        }
+        uint8_t part[20];
+        EXPECT_EQ(receiver.receive(part, sizeof part, 50), c.result) << c.what;
+    }
+}
+
+TEST(StreamReceiver, ANewConnectionStartsWithNothingOfTheOld) {
+    const Bytes oldFrame = liveFrame(8, false, 0, {1, 2, 3});
+    SocketPair oldConnection;
+    SocketPair newConnection;
+    StreamReceiver receiver(4096);
+    receiver.attach(oldConnection.client);
+    oldConnection.write(concat({oldFrame, oldFrame}));
+    uint8_t part[20];
+    ASSERT_EQ(receiver.receive(part, sizeof part, 1000), 20);
+    ASSERT_GT(receiver.buffered(), 0u) << "one receive takes more than the part asked for";
+
+    receiver.attach(newConnection.client);
+    EXPECT_EQ(receiver.buffered(), 0u);
+    const Bytes fresh = {9, 8, 7, 6};
+    newConnection.write(fresh);
+    uint8_t got[4];
+    ASSERT_EQ(receiver.receive(got, sizeof got, 1000), 4);
+    EXPECT_EQ(Bytes(got, got + 4), fresh);
 }

@@ -14,8 +14,9 @@ namespace {
 
 constexpr int kBufferCapacity = 1048576;
 constexpr int kAuthorizationCapacity = 1024;
-// How long an operation waits for an answer that its exchange has not reported yet.
-constexpr std::chrono::seconds kAnswerWait{10};
+// How long an operation waits for its answer. It bounds the whole exchange, so a camera that
+// trickles its answer cannot hold the caller's thread (often a GUI thread) any longer.
+constexpr std::chrono::milliseconds kAnswerWait{10000};
 
 int defaultCapacity() {
     return kBufferCapacity;
@@ -147,6 +148,7 @@ CORE_HTTP_CONTEXT* CORE_HTTP_Create(const char* address, int port, const char* u
         SDK_LOG_NULL();
         return nullptr;
     }
+    HTTP_CLIENT_SetDeadline(context->client.get(), static_cast<int>(kAnswerWait.count()));
     return context.release();
 }
 

@@ -8,6 +8,11 @@
 // Reads parameter block id into record; on failure record is left unchanged.
 int CORE_HTTP_GetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int id, void* record,
                        int recordSize);
+// Reads parameter block id as CORE_HTTP_GetParam does, but returns the answer's HTTP status
+// (0 when none came, -1 when the read could not be sent) whether or not the reply passed the
+// block checks.
+int CORE_HTTP_GetParamStatus(CORE_HTTP_CONTEXT* context, int channel, int stream, int id,
+                             void* record, int recordSize);
 // Writes parameter block id (or the bodiless reset, reboot and alarm tone).
 int CORE_HTTP_SetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int id,
                        const void* record, int recordSize);

@@ -21,10 +21,11 @@ bool resolvePath(CORE_HTTP_CONTEXT* context, int id, int room, char* path, int* 
     return true;
 }
 
-}  // namespace
-
-int CORE_HTTP_GetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int id, void* record,
-                       int recordSize) {
+// Reads block id: the answer's HTTP status (0 when none came), or -1 when the read could not
+// be sent. converted tells whether a 200 reply passed the block checks into record.
+int readBlock(CORE_HTTP_CONTEXT* context, int channel, int stream, int id, void* record,
+              int recordSize, bool& converted) {
+    converted = false;
     if (context == nullptr || record == nullptr || !context->client) {
         SDK_LOG_NULL();
         return -1;
@@ -56,15 +57,30 @@ int CORE_HTTP_GetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int 
     if (status < 0) {
         return -1;
     }
-    netsdk::logPlain("[%s]-%d: pSession->nHttpStatusCode:%d \n\r\n", __func__, __LINE__, status);
-    if (status != 200 || bodyLength < 0) {
-        return -1;
+    netsdk::logPlain("[%s]-%d: pSession->nHttpStatusCode:%d \n\r\n", "CORE_HTTP_GetParam", __LINE__,
+                     status);
+    if (status == 200 && bodyLength >= 0) {
+        converted = context->operations.parseReadHttpData(&pair, id, kind, buffer, bodyLength,
+                                                          record, recordSize) == 0;
     }
+    return status;
+}
+
+}  // namespace
+
+int CORE_HTTP_GetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int id, void* record,
+                       int recordSize) {
+    bool converted = false;
+    const int status = readBlock(context, channel, stream, id, record, recordSize, converted);
     // A reply that fails the block checks must not pass for success: the caller would keep
     // (and later write back) a record the camera never sent.
-    const int converted = context->operations.parseReadHttpData(&pair, id, kind, buffer, bodyLength,
-                                                                record, recordSize);
-    return converted == 0 ? 0 : -1;
+    return status == 200 && converted ? 0 : -1;
+}
+
+int CORE_HTTP_GetParamStatus(CORE_HTTP_CONTEXT* context, int channel, int stream, int id,
+                             void* record, int recordSize) {
+    bool converted = false;
+    return readBlock(context, channel, stream, id, record, recordSize, converted);
 }
 
 int CORE_HTTP_SetParam(CORE_HTTP_CONTEXT* context, int channel, int stream, int id,

@@ -40,10 +40,12 @@ NETSDK_LOGIN_INFO* NETSDK_Login(const char* ip, int httpPort, int streamPort, co
         delete login;
         return nullptr;
     }
-    // A login is good exactly when the camera hands out its device record.
+    // A login is good exactly when the camera answers the device record's read with 200: a
+    // device record of an unexpected shape must not lock the user out of the camera.
     NETSDK_PARAM_DEVICE device;
-    const int proof = CORE_HTTP_GetParam(login->http, 0, 0, kLoginProofId, &device, sizeof device);
-    if (proof != 0) {
+    const int proof =
+        CORE_HTTP_GetParamStatus(login->http, 0, 0, kLoginProofId, &device, sizeof device);
+    if (proof != 200) {
         SDK_LOG_RESULT(proof);
         CORE_HTTP_Destory(login->http);
         delete login;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -57,6 +58,8 @@ struct HTTP_CLIENT {
     int port = 0;
     int receiveTimeoutMs = kDefaultDataTimeoutMs;
     int sendTimeoutMs = kDefaultDataTimeoutMs;
+    int exchangeMs = -1;  // the whole request's time, negative without limit
+    std::chrono::steady_clock::time_point deadline;  // of the request running, with exchangeMs
 
     // One for the caller until HTTP_CLIENT_Destroy, one more while a request runs.
     std::atomic<int> references{1};
@@ -92,9 +95,35 @@ void release(HTTP_CLIENT* client) {
     }
 }
 
+// Cuts a wait of timeoutMs (negative: without limit) to what is left of the request's
+// time. 0 when nothing is left.
+int withinDeadline(const HTTP_CLIENT* client, int timeoutMs) {
+    if (client->exchangeMs < 0) {
+        return timeoutMs;
+    }
+    using std::chrono::milliseconds;
+    const auto left =
+        std::chrono::ceil<milliseconds>(client->deadline - std::chrono::steady_clock::now());
+    const int leftMs = static_cast<int>(std::max<milliseconds::rep>(left.count(), 0));
+    return timeoutMs < 0 ? leftMs : std::min(timeoutMs, leftMs);
+}
+
+// Gives the connection the waits that still fit the request's time; false when none is left.
+bool applyWaits(HTTP_CLIENT* client) {
+    const int receiveMs = withinDeadline(client, client->receiveTimeoutMs);
+    const int sendMs = withinDeadline(client, client->sendTimeoutMs);
+    client->transport->setTimeouts(client->connection, client->transport->connectTimeoutMs,
+                                   receiveMs, sendMs);
+    return receiveMs != 0 && sendMs != 0;
+}
+
 // Receives once and feeds the parser. Returns the parser's result, or a negative code for
 // a failed or timed-out receive or a connection that ended before the answer was whole.
 int receiveAndParse(HTTP_CLIENT* client) {
+    // A peer that trickles its answer meets every single wait; the request's time ends it.
+    if (!applyWaits(client)) {
+        return SOCKET_TIMED_OUT;
+    }
     Received received;
     client->transport->receive(client->connection, onReceived, &received);
     if (received.count < 0) {
@@ -138,6 +167,10 @@ void report(HTTP_CLIENT* client, int error, int status, int64_t contentLength) {
 
 // Sends the head and body, then receives until the answer's head is whole, and reports.
 void exchange(HTTP_CLIENT* client, const std::string& head, const HttpRequest& request) {
+    if (!applyWaits(client)) {
+        report(client, SOCKET_TIMED_OUT, 0, 0);
+        return;
+    }
     int sendError = -1;
     client->transport->send(client->connection, head.data(), static_cast<int>(head.size()),
                             request.body, request.bodyLength, onSent, &sendError);
@@ -186,14 +219,14 @@ int runRequest(HTTP_CLIENT* client, int method, const char* path, const HTTP_HEA
         client->reply = reply;
         client->replyUser = user;
     }
+    client->deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(client->exchangeMs);
     client->connection =
         client->transport->create(client->transport, nullptr, client->host.c_str(), client->port);
     if (client->connection == nullptr) {
         SDK_LOG_RESULT(-1);
         return -1;
     }
-    client->transport->setTimeouts(client->connection, client->transport->connectTimeoutMs,
-                                   client->receiveTimeoutMs, client->sendTimeoutMs);
     client->references.fetch_add(1);
     exchange(client, head, request);
     client->closeConnection();
@@ -263,6 +296,14 @@ void HTTP_CLIENT_SetTimeouts(HTTP_CLIENT* client, int receiveMs, int sendMs) {
     }
     client->receiveTimeoutMs = receiveMs;
     client->sendTimeoutMs = sendMs;
+}
+
+void HTTP_CLIENT_SetDeadline(HTTP_CLIENT* client, int exchangeMs) {
+    if (client == nullptr) {
+        SDK_LOG_NULL();
+        return;
+    }
+    client->exchangeMs = exchangeMs;
 }
 
 int HTTP_CLIENT_Get(HTTP_CLIENT* client, const char* path, const HTTP_HEADER* headers,

@@ -37,6 +37,11 @@ void HTTP_CLIENT_Destroy(HTTP_CLIENT* client);
 // The receive and send time-outs of later requests' connections (ms, default 20000).
 void HTTP_CLIENT_SetTimeouts(HTTP_CLIENT* client, int receiveMs, int sendMs);
 
+// Every later request ends within exchangeMs of its start, however slowly the peer sends or
+// takes the bytes: a wait still open then ends as SOCKET_TIMED_OUT. Negative (the default):
+// only the receive and send time-outs bound the waits.
+void HTTP_CLIENT_SetDeadline(HTTP_CLIENT* client, int exchangeMs);
+
 // Run one request. Return 0 when the exchange was started (the reply callback then tells
 // how it ended, and has run when the call returns), nonzero when it could not be: no
 // connection, a request that cannot be written safely or is too long.

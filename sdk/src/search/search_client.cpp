@@ -269,7 +269,12 @@ int CLIENT_SEARCH_Start(CLIENT_SEARCH* client, int timeoutSeconds) {
         SDK_LOG_NULL();
         return -1;
     }
-    return CORE_SEARCH_Start(client->core, timeoutSeconds);
+    const int started = CORE_SEARCH_Start(client->core, timeoutSeconds);
+    if (started != 0) {
+        SDK_LOG_RESULT(started);
+        return -1;
+    }
+    return 0;
 }
 
 int CLIENT_SEARCH_SetLanConfig(CLIENT_SEARCH* client, const NETSDK_SEARCH_DEVICE_INFO* devices,

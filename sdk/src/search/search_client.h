@@ -17,7 +17,7 @@ int CLIENT_SEARCH_SetCallback(CLIENT_SEARCH* client, NETSDK_SearchCallBack found
                               NETSDK_AckCallBack ack, void* user);
 
 // Sends one SEARCH and reports each answer until timeoutSeconds pass or the search callback
-// returns nonzero. Returns 0.
+// returns nonzero. Returns 0, or -1 (without waiting) when the request could not be sent.
 int CLIENT_SEARCH_Start(CLIENT_SEARCH* client, int timeoutSeconds);
 
 // Sends one SETNET per record (array order), then reports the acknowledgements until

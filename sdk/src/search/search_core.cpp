@@ -116,9 +116,11 @@ int CORE_SEARCH_RecvDataPack(CORE_SEARCH* core, int timeoutSeconds) {
 }
 
 int CORE_SEARCH_Start(CORE_SEARCH* core, int timeoutSeconds) {
-    if (CORE_SEARCH_SendDataPack(core, kSearchRequest, nullptr) == 0) {
-        CORE_SEARCH_RecvDataPack(core, timeoutSeconds);
+    // A search whose request never went out would pass for a network without cameras.
+    if (CORE_SEARCH_SendDataPack(core, kSearchRequest, nullptr) != 0) {
+        return -1;
     }
+    CORE_SEARCH_RecvDataPack(core, timeoutSeconds);
     return 0;
 }
 

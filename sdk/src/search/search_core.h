@@ -26,7 +26,8 @@ int CORE_SEARCH_SendDataPack(CORE_SEARCH* core, int type, const void* record);
 // is up, the dispatcher returns nonzero or the socket fails. Returns 0.
 int CORE_SEARCH_RecvDataPack(CORE_SEARCH* core, int timeoutSeconds);
 
-// Sends one SEARCH request (type 0) and runs the receive loop. Returns 0.
+// Sends one SEARCH request (type 0) and runs the receive loop. Returns 0, or -1 when the
+// request could not be sent (no receive loop then).
 int CORE_SEARCH_Start(CORE_SEARCH* core, int timeoutSeconds);
 
 // Leaves the group, closes the socket and frees the core. 0, or -1 for a null core.

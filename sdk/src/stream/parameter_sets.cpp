@@ -46,8 +46,10 @@ NalRole h265Role(const uint8_t* payload, size_t length, size_t header) {
         return NalRole::kEndOfScan;
     }
     switch ((first >> 1) & 0x3F) {
-        case 19:  // IDR_W_RADL
-        case 20:  // IDR_N_LP
+        // Every picture a decoder can start on takes the sets: IDR_W_RADL, IDR_N_LP and CRA.
+        case 19:
+        case 20:
+        case 21:
             return NalRole::kIdr;
         case 32:
             return NalRole::kVps;

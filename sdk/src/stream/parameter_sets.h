@@ -23,9 +23,9 @@ struct ParameterSets {
 };
 
 // Scans an Annex B key frame of codec NETSDK_CODEC_H264 or NETSDK_CODEC_H265 up to its IDR
-// picture and stores each set found on the way in sets; a set larger than its slot is not
-// stored and empties the slot instead. Sets the frame does not carry stay as they were.
-// Returns true when an IDR picture ended the scan; false leaves sets unchanged.
+// picture (for H.265 also a CRA picture) and stores each set found on the way in sets; a set larger
+// than its slot is not stored and empties the slot instead. Sets the frame does not carry stay as
+// they were. Returns true when an IDR picture ended the scan; false leaves sets unchanged.
 bool updateParameterSets(uint32_t codec, const uint8_t* payload, size_t length,
                          ParameterSets& sets);
 

@@ -76,6 +76,7 @@ bool connect(NETSDK_STREAM& session) {
     if (socket < 0) {
         return false;
     }
+    session.receiver->attach(socket);
     std::lock_guard<std::mutex> guard(session.lock);
     session.socket = socket;
     // A stop that came during the connect finds the socket already shut.
@@ -108,8 +109,7 @@ bool sendRequest(NETSDK_STREAM& session) {
 bool readAck(NETSDK_STREAM& session) {
     using namespace netsdk::stream;
     uint8_t ack[kAckSize];
-    const int got = SOCKET_RecvTimeout(currentSocket(session), reinterpret_cast<char*>(ack),
-                                       sizeof ack, 0, kAckTimeoutMs);
+    const int got = session.receiver->receive(ack, sizeof ack, kAckTimeoutMs);
     if (got != static_cast<int>(sizeof ack)) {
         SDK_LOG_RESULT(got);
         return false;
@@ -130,9 +130,8 @@ bool readAck(NETSDK_STREAM& session) {
 
 FrameResult readFrame(NETSDK_STREAM& session) {
     using namespace netsdk::stream;
-    const int socket = currentSocket(session);
-    const ExactReceive receive = [socket](uint8_t* buffer, int n, int timeoutMs) {
-        return SOCKET_RecvTimeout(socket, reinterpret_cast<char*>(buffer), n, 0, timeoutMs);
+    const ExactReceive receive = [&session](uint8_t* buffer, int n, int timeoutMs) {
+        return session.receiver->receive(buffer, n, timeoutMs);
     };
     Deliver deliver;
     if (session.dataCallback != nullptr) {

@@ -29,6 +29,21 @@ void runLoopHere(NETSDK_STREAM& session) {
     CORE_STREAM_RunLoop(&session);
 }
 
+// The frame buffer and the receiver's buffer; false (neither kept) when memory is short.
+bool allocateBuffers(NETSDK_STREAM& session, size_t frameBufferSize) {
+    session.buffer.reset(new (std::nothrow) uint8_t[frameBufferSize]);
+    if (!session.buffer) {
+        return false;
+    }
+    try {
+        session.receiver.emplace(CORE_STREAM_RECEIVE_SIZE);
+    } catch (const std::bad_alloc&) {
+        session.buffer.reset();
+        return false;
+    }
+    return true;
+}
+
 // Stores what a start needs and readies the session; false (logged) when it cannot run.
 bool prepareStart(NETSDK_STREAM& session, const CORE_STREAM_OPERATIONS& operations,
                   NETSDK_StreamDataCallBack dataCallback, void* user) {
@@ -39,8 +54,7 @@ bool prepareStart(NETSDK_STREAM& session, const CORE_STREAM_OPERATIONS& operatio
     if (session.thread.joinable()) {
         session.thread.join();  // a loop that ended by itself; its thread is done
     }
-    session.buffer.reset(new (std::nothrow) uint8_t[operations.bufferSize]);
-    if (!session.buffer) {
+    if (!allocateBuffers(session, operations.bufferSize)) {
         SDK_LOG_TEXT("Out of memory");
         return false;
     }
@@ -65,6 +79,7 @@ int startThread(NETSDK_STREAM& session) {
         session.run = false;
         session.finished = true;
         session.buffer.reset();
+        session.receiver.reset();
         return -1;
     }
     return 0;
@@ -195,6 +210,7 @@ int CORE_STREAM_Stop(NETSDK_STREAM* session) {
         session->thread.join();
     }
     session->buffer.reset();
+    session->receiver.reset();
     return 0;
 }
 

@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "netsdk.h"
 #include "stream/parameter_sets.h"
+#include "stream/stream_receiver.h"
 #include "stream/stream_wire.h"
 
 // Called with each accepted acknowledgement's command and description; nonzero refuses it.
@@ -28,6 +30,10 @@ struct CORE_STREAM_OPERATIONS {
 // The frame buffer of NETSDK_StartRealPlay: room for a frame header and any payload a
 // camera sends.
 constexpr size_t CORE_STREAM_BUFFER_SIZE = 0x200000;
+
+// What one receive of the loop may take beyond the part it reads: many small frames, or the
+// heads behind a large payload, so that most parts come from memory.
+constexpr size_t CORE_STREAM_RECEIVE_SIZE = 256 * 1024;
 
 struct NETSDK_STREAM {
     char address[64] = {};  // camera address, cut to 63 characters
@@ -59,6 +65,7 @@ struct NETSDK_STREAM {
     NETSDK_StreamDataCallBack dataCallback = nullptr;
     void* dataUser = nullptr;
     std::unique_ptr<uint8_t[]> buffer;
+    std::optional<netsdk::stream::StreamReceiver> receiver;  // reads the current connection
     uint8_t description[netsdk::stream::kDescriptionSize] = {};
     netsdk::stream::ParameterSets parameterSets{};
 };

@@ -1,0 +1,36 @@
+// A Tarnwick main window of its own against simulated cameras in the test bed, for suites
+// that share one window: camsim plays the cameras that the caller lists, the settings live
+// in a fresh application folder with short searches, and the window is shown, its start-up
+// search queued.
+#pragma once
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "appsettings.h"
+#include "camsim_fixture.h"
+#include "mainwindow.h"
+
+class CameraWindow {
+public:
+    // cameras gives the members of camsim's camera list; it may ask the simulator for
+    // addresses. Each search lasts searchSeconds.
+    explicit CameraWindow(const std::function<std::string(const camsim::Simulator&)>& cameras,
+                          int searchSeconds = 1)
+        : sim(camsim::Where::CameraNetwork) {
+        sim.start(R"({"cameras": [)" + cameras(sim) + "]}");
+        settings = std::make_unique<AppSettings>(folder.path());
+        QSettings().clear();
+        settings->setSearchTimeout(searchSeconds);
+        window = std::make_unique<MainWindow>(*settings);
+        window->show();
+    }
+
+    camsim::Simulator sim;
+    QTemporaryDir folder;
+    std::unique_ptr<AppSettings> settings;
+    std::unique_ptr<MainWindow> window;
+};

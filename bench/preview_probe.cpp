@@ -1,12 +1,13 @@
 // Quorlin's window as main builds it, playing one camera for a given time, with a probe
-// on the renderer: after every frame it reads back the counter stamped into the top rows
-// of the picture (16 white or black blocks, bit 0 on the left) and prints when each new
-// counter value reached the screen. At the end it prints the process's CPU time.
+// on the renderer: after every repaint it reads back the counter stamped into the top rows
+// of the picture (16 white or black blocks, bit 0 on the left) and prints it with the time.
+// At the end it prints the process's CPU time.
 //
 //   bench_preview_probe <camera ip> <http port> <password> <seconds>
 //
-// Output lines: "drawn <counter> <unix time in seconds>", then "cpu <seconds>" twice: at
-// the first picture and at the end, so start-up is left out of the per-frame figure.
+// Output lines: "swap <counter, -1 without picture> <unix time in seconds>" per repaint, and
+// "cpu <seconds> <unix time>" twice: at the first picture and at the end, so start-up is left
+// out of the per-frame figure.
 #include <QApplication>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -82,24 +83,21 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     VisualizerUnit* unit = window.createVisualizerUnit();
     auto* renderer = unit->findChild<VideoRenderer*>("videoRenderer");
-    int lastCounter = -1;
+    bool pictureShown = false;
     QObject::connect(renderer, &QOpenGLWidget::frameSwapped, [&] {
         const int counter = readCounter(renderer);
-        if (counter >= 0 && counter != lastCounter) {
-            if (lastCounter < 0) {
-                std::printf("cpu %.6f\n", cpuSeconds());
-            }
-            std::printf("drawn %d %.6f\n", counter, unixSeconds());
-            lastCounter = counter;
+        if (counter >= 0 && !pictureShown) {
+            std::printf("cpu %.6f %.6f\n", cpuSeconds(), unixSeconds());
+            pictureShown = true;
         }
+        std::printf("swap %d %.6f\n", counter, unixSeconds());
     });
     unit->open(params);
-    window.resize(1920, 1080);
     window.show();
 
     QTimer::singleShot(QString(argv[4]).toInt() * 1000, &app, &QCoreApplication::quit);
     const int result = app.exec();
-    std::printf("cpu %.6f\n", cpuSeconds());
+    std::printf("cpu %.6f %.6f\n", cpuSeconds(), unixSeconds());
     std::fflush(stdout);
     return result;
 }

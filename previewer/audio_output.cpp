@@ -16,7 +16,7 @@ constexpr uint32_t kMaxQueuedBytes = 32767;
 // Starts SDL's audio before main and ends it after main returns, for the whole process.
 class AudioSubsystem {
 public:
-    AudioSubsystem() : started_(SDL_Init(SDL_INIT_AUDIO) >= 0) {}
+    AudioSubsystem() : started_(startAudio()) {}
     ~AudioSubsystem() {
         if (started_) {
             SDL_Quit();
@@ -24,6 +24,13 @@ public:
     }
 
 private:
+    static bool startAudio() {
+        // SDL's own handlers would turn SIGTERM and SIGINT into SDL events that nobody
+        // reads: the program handles them itself.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        return SDL_Init(SDL_INIT_AUDIO) >= 0;
+    }
+
     bool started_;
 };
 

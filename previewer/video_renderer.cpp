@@ -1,9 +1,9 @@
 #include "video_renderer.h"
 
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <QOpenGLContext>
 #include <QOpenGLShaderProgram>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
@@ -11,9 +11,6 @@
 
 namespace {
 
-// Repaint pace: at most 25 pictures a second reach the screen; faster ones overwrite
-// each other in the buffers.
-constexpr int kRepaintIntervalMs = 40;
 // Larger pictures than any camera sends are refused rather than copied.
 constexpr int kMaxPictureSide = 8192;
 constexpr int kMaxLineSize = 4 * kMaxPictureSide;
@@ -65,9 +62,9 @@ bool hasPossibleSizes(const DecodedFrame& frame) {
 
 VideoRenderer::VideoRenderer(QWidget* parent) : QOpenGLWidget(parent) {
     view_.lookAt(QVector3D(0, 0, 1), QVector3D(0, 0, 0), QVector3D(0, 1, 0));
-    repaintTimer_ = new QTimer(this);
-    connect(repaintTimer_, &QTimer::timeout, this, QOverload<>::of(&QWidget::update));
-    repaintTimer_->start(kRepaintIntervalMs);
+    // Every repaint draws the whole widget itself: the base class need not clear its
+    // framebuffer first.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 }
 
 VideoRenderer::~VideoRenderer() {
@@ -94,7 +91,17 @@ bool VideoRenderer::setFrame(const DecodedFrame& frame) {
         planes_[i].bytes.resize(bytes);
         std::memcpy(planes_[i].bytes.data(), frame.plane[i], static_cast<size_t>(bytes));
     }
+    scheduleRepaint();
     return true;
+}
+
+// Called under the lock: a picture either reaches the repaint already queued or queues its
+// own, never both.
+void VideoRenderer::scheduleRepaint() {
+    if (!repaintQueued_) {
+        repaintQueued_ = true;
+        QMetaObject::invokeMethod(this, QOverload<>::of(&QWidget::update), Qt::QueuedConnection);
+    }
 }
 
 void VideoRenderer::clear() {
@@ -168,6 +175,7 @@ void VideoRenderer::initializeGL() {
     glEnableVertexAttribArray(kTextureAttribute);
 
     glGenTextures(3, textures_);
+    textureSize_ = QSize();
     for (GLuint texture : textures_) {
         glBindTexture(GL_TEXTURE_2D, texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -178,24 +186,33 @@ void VideoRenderer::initializeGL() {
 }
 
 void VideoRenderer::paintGL() {
-    // Black first: after a stop, and in the bars beside a kept aspect ratio, nothing of an
-    // earlier picture may stay on screen.
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-
     QMutexLocker lock(&mutex_);
-    if (frameSize_.isEmpty() || program_ == nullptr) {
+    repaintQueued_ = false;
+    const bool picture = !frameSize_.isEmpty() && program_ != nullptr;
+    const QMatrix4x4 projection = projectionFor(size(), frameSize_, keepAspectRatio_);
+    // Black where the picture does not cover: all of it after a stop, the bars beside a
+    // kept aspect ratio. A picture over the whole widget needs no clearing.
+    if (!picture || keepAspectRatio_) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (!picture) {
         return;
     }
     program_->bind();
+    const bool allocate = textureSize_ != frameSize_;
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (int i = 0; i < 3; ++i) {
-        uploadPlane(i, planeWidth(i, frameSize_.width()), planeRows(i, frameSize_.height()));
+        uploadPlane(i, planeWidth(i, frameSize_.width()), planeRows(i, frameSize_.height()),
+                    allocate);
+    }
+    if (allocate) {
+        textureSize_ = frameSize_;
+        ++textureAllocations_;
     }
     // Qt uploads its own textures with the default unpack state.
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    const QMatrix4x4 projection = projectionFor(size(), frameSize_, keepAspectRatio_);
     program_->setUniformValue(worldLocation_, world_);
     program_->setUniformValue(viewLocation_, view_);
     program_->setUniformValue(projectionLocation_, projection);
@@ -207,12 +224,18 @@ void VideoRenderer::paintGL() {
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
 }
 
-void VideoRenderer::uploadPlane(int index, int width, int rows) {
+// Same-size pictures reuse the textures' storage; a new size gives them new storage.
+void VideoRenderer::uploadPlane(int index, int width, int rows, bool allocate) {
     glActiveTexture(GL_TEXTURE0 + index);
     glBindTexture(GL_TEXTURE_2D, textures_[index]);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, planes_[index].lineSize);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, width, rows, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
-                 planes_[index].bytes.constData());
+    const uchar* bytes = reinterpret_cast<const uchar*>(planes_[index].bytes.constData());
+    if (allocate) {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, width, rows, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                     bytes);
+    } else {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, rows, GL_LUMINANCE, GL_UNSIGNED_BYTE, bytes);
+    }
     program_->setUniformValue(samplerLocations_[index], index);
 }
 
@@ -228,6 +251,7 @@ void VideoRenderer::releaseGlResources() {
     if (textures_[0] != 0) {
         glDeleteTextures(3, textures_);
         std::fill(std::begin(textures_), std::end(textures_), 0);
+        textureSize_ = QSize();
     }
     delete program_;
     program_ = nullptr;

@@ -1,7 +1,8 @@
 // Draws decoded YUV 4:2:0 pictures with OpenGL. The player hands each picture over from
-// the decoder's thread; the renderer copies its planes under a lock, and a 40 ms timer
-// repaints on the GUI thread, uploading the planes as three luminance textures that the
-// fragment shader turns into RGB.
+// the decoder's thread; the renderer copies its planes under a lock and schedules one
+// repaint on the GUI thread, which uploads the planes into three luminance textures that the
+// fragment shader turns into RGB. Pictures that arrive before that repaint overwrite each
+// other; without a new picture nothing is repainted.
 #pragma once
 
 #include <QByteArray>
@@ -9,13 +10,11 @@
 #include <QMutex>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
-#include <QPointer>
 #include <QSize>
 
 #include "media_services.h"
 
 class QOpenGLShaderProgram;
-class QTimer;
 
 class VideoRenderer : public QOpenGLWidget, protected QOpenGLFunctions {
     Q_OBJECT
@@ -38,6 +37,9 @@ public:
 
     QSize sizeHint() const override { return QSize(320, 240); }
 
+    // How often the textures were given storage: once per picture size, not per picture.
+    int textureAllocations() const { return textureAllocations_; }
+
 protected:
     void initializeGL() override;
     void paintGL() override;
@@ -51,19 +53,24 @@ private:
         int lineSize = 0;
     };
 
-    void uploadPlane(int index, int width, int rows);
+    void uploadPlane(int index, int width, int rows, bool allocate);
     void releaseGlResources();
+    void scheduleRepaint();
 
-    // Guards frameSize_, planes_ and keepAspectRatio_: setFrame writes them on the decoder's
+    // Guards the fields below it up to the GL ones: setFrame writes them on the decoder's
     // thread while paintGL reads them on the GUI thread.
     mutable QMutex mutex_;
     QSize frameSize_;  // invalid or empty while there is no picture
     Plane planes_[3];
     bool keepAspectRatio_ = false;
+    // Set by setFrame when it asks the GUI thread for a repaint, cleared by the repaint:
+    // however many pictures arrive meanwhile, one repaint is queued.
+    bool repaintQueued_ = false;
 
     QOpenGLShaderProgram* program_ = nullptr;
-    QPointer<QTimer> repaintTimer_;
     GLuint textures_[3] = {0, 0, 0};
+    QSize textureSize_;  // the picture size the textures have storage for; GUI thread
+    int textureAllocations_ = 0;
     int samplerLocations_[3] = {-1, -1, -1};
     int worldLocation_ = -1;
     int viewLocation_ = -1;

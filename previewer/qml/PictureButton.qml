@@ -36,5 +36,8 @@ Rectangle {
         onClicked: button.clicked()
         onPressed: button.pressed()
         onReleased: button.released()
+        // A press that loses the mouse to another window or item still ends:
+        // whoever started a movement on pressed must be told to stop it.
+        onCanceled: button.released()
     }
 }

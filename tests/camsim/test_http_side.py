@@ -37,7 +37,7 @@ class Camera:
                                   index) for index, address in enumerate(self.addresses)]
         self.journal_path = os.path.join(self.folder.name, "journal.jsonl")
         self.simulator = Simulator({"cameras": cameras}, Journal(self.journal_path))
-        http.start(self.simulator)
+        self.simulator.start_in_thread(["http"])
         self.camera = cameras[0]
 
     def close(self):

@@ -141,7 +141,7 @@ class CameraCase(unittest.TestCase):
                                      **self.camera_keys), 0)
         self.journal_path = os.path.join(self.folder.name, "journal.jsonl")
         self.simulator = Simulator({"cameras": [camera]}, Journal(self.journal_path))
-        rtsp.start(self.simulator)
+        self.simulator.start_in_thread(["rtsp"])
         self.client = Client(self.address)
 
     def tearDown(self):
@@ -262,7 +262,7 @@ class AuthorisationTest(unittest.TestCase):
                 with tempfile.TemporaryDirectory() as folder:
                     journal_path = os.path.join(folder, "journal.jsonl")
                     simulator = Simulator({"cameras": [camera]}, Journal(journal_path))
-                    rtsp.start(simulator)
+                    simulator.start_in_thread(["rtsp"])
                     client = Client(camera["ip"], "ÄÖ", password, qop)
                     try:
                         status, _, _ = client.request("DESCRIBE")

@@ -1,5 +1,4 @@
 """camsim's multicast side: the message format and the broken answers its fault knobs send."""
-import threading
 import unittest
 
 from simcore.search import SearchService, make_message, malformed_ack, parse_message
@@ -41,11 +40,10 @@ class MalformedAnswers(unittest.TestCase):
 
 class SetnetBodies(unittest.TestCase):
     """A SETNET body that does not hold an interface object is refused with a Status, never
-    with an exception that would end the search service's thread."""
+    with an exception that would escape the search service."""
 
     def setUp(self):
         self.service = SearchService.__new__(SearchService)  # no socket: only the body logic
-        self.service.simulator = type("Stub", (), {"lock": threading.Lock()})()
         self.camera = {"ip": "10.0.0.5", "faults": {},
                        "nics": [{"ip": "10.0.0.5", "mask": "255.0.0.0", "gateway": "10.0.0.1"}]}
 

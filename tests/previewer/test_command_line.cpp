@@ -69,6 +69,30 @@ private slots:
         QCOMPARE(p.streamPort, 1680);
     }
 
+    void refusesLoginTextsThatTheSdkWouldCut_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("problem");  // empty when the login may go ahead
+        const QString longest(63, 'x');
+        const QString tooLong(64, 'x');
+        QTest::newRow("both as long as a field holds") << longest << longest << "";
+        QTest::newRow("user name one byte too long") << tooLong << "pw"
+                                                     << "The user name is longer than 63 bytes";
+        QTest::newRow("password one byte too long")
+            << "admin" << tooLong << "The password is longer than 63 bytes";
+    }
+    void refusesLoginTextsThatTheSdkWouldCut() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QCommandLineParser parser;
+        command_line::addOptions(parser);
+        QVERIFY(parser.parse({"Quorlin", "-i", "10.1.2.3", "-u", user, "-p", password}));
+        const DeviceParams p = command_line::deviceParams(parser);
+        QCOMPARE(p.user, user);  // nothing cut on the way
+        QCOMPARE(p.password, password);
+        QTEST(loginTextProblem(p), "problem");
+    }
+
     void listsTheOptionsInOrderWithTheirTexts() {
         QCommandLineParser parser;
         command_line::addOptions(parser);

@@ -7,9 +7,12 @@
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <signal.h>
 
 #include <algorithm>
 #include <memory>
@@ -26,6 +29,8 @@ namespace {
 
 constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
 constexpr int kWaitMs = 10000;
+// How long a signalled program may take to stop its stream, log out and exit.
+constexpr int kSignalEndMs = 2000;
 const char* const kPassword = "pw";
 const clip_blocks::Rgb kLeft{200, 50, 50};
 const clip_blocks::Rgb kRight{50, 100, 200};
@@ -45,6 +50,14 @@ QStringList productTests(const camsim::Simulator& sim) {
         sent << target.section('=', 1) + " " + QString::fromStdString(entry.text("body"));
     }
     return sent;
+}
+
+// The titles of the windows on this test's X display, as xwininfo lists them.
+QString windowTitles() {
+    QProcess xwininfo;
+    xwininfo.start("xwininfo", {"-root", "-tree"});
+    xwininfo.waitForFinished(kWaitMs);
+    return QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
 }
 
 std::vector<camsim::JournalEntry> streamEvents(const camsim::Simulator& sim, const char* event) {
@@ -94,6 +107,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void programLogsInOnTheGivenPortAndPlaysTheChosenStream();
+    void programEndsCleanlyOnTerminationSignals_data();
+    void programEndsCleanlyOnTerminationSignals();
 
     void openingLogsInPlaysAndAsksForPresets();
     void highDefinitionSwitchReconnectsWithTheOtherStream();
@@ -178,15 +193,29 @@ QQuickItem* EndToEndTest::panelItem(const QString& name) const {
     return root->objectName() == name ? root : findItem(root, name);
 }
 
-// Presses ("press"), or presses and releases ("hold", "click"), the middle of a panel item.
+// Presses ("press"), or presses and releases ("hold", "click"), the middle of a panel item;
+// or presses it and then drags off it before the release ("drag out"), or activates another
+// window while it is held ("switch window").
 void EndToEndTest::mouse(const QString& item, const QString& action) {
     QQuickItem* target = panelItem(item);
     QVERIFY2(target, qPrintable(item));
     auto* panel = unit_->findChild<QQuickWidget*>("ptzPanel");
     const QPoint at =
         target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, at);
-    if (action != "press") {
+    if (action == "drag out") {
+        const QPoint outside(panel->width() / 2, 2);
+        QTest::mouseMove(panel, outside);
+        QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, outside);
+    } else if (action == "switch window") {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else if (action != "press") {
         QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, at);
     }
 }
@@ -240,6 +269,9 @@ void EndToEndTest::commandLine_data() {
     QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"Quorlin 2.0.0.3"};
     QTest::newRow("bad option") << QStringList{"--bogus"} << 1
                                 << QStringList{"Unknown option 'bogus'"};
+    QTest::newRow("password longer than the login holds")
+        << QStringList{"-i", "10.1.2.3", "-p", QString(64, 'x')} << 1
+        << QStringList{"Quorlin: The password is longer than 63 bytes"};
 }
 
 void EndToEndTest::commandLine() {
@@ -297,6 +329,41 @@ void EndToEndTest::programLogsInOnTheGivenPortAndPlaysTheChosenStream() {
         }
         QVERIFY2(authorised, entry.text("target").c_str());
     }
+}
+
+void EndToEndTest::programEndsCleanlyOnTerminationSignals_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
+    QFETCH(int, signalNumber);
+    startCamera();
+    QProcess program;
+    program.start(quorlin(), {"-i", QString::fromStdString(sim_->address(10)), "-t",
+                              QString::number(kHttpPort), "-p", kPassword});
+    QVERIFY(program.waitForStarted(kWaitMs));
+    const auto killIfLeft = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished(kWaitMs);
+    });
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
+    // The title names the camera once the program's event loop runs: it is up.
+    const QString camera = "(" + QString::fromStdString(sim_->address(10)) + ")";
+    QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(camera), kWaitMs);
+    QCOMPARE(program.state(), QProcess::Running);
+    ::kill(pid_t(program.processId()), signalNumber);
+    // A stopping stream ends after its current frame; the logout and the exit follow.
+    QVERIFY(program.waitForFinished(kSignalEndMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(sim_->waitForJournal(
+        [](const camsim::JournalEntry& e) {
+            return e.text("protocol") == "stream" && e.text("event") == "closed";
+        },
+        kWaitMs));
 }
 
 void EndToEndTest::openingLogsInPlaysAndAsksForPresets() {
@@ -375,6 +442,16 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
     QTest::newRow("right held") << "rightButton"
                                 << "hold"
                                 << QStringList{R"(50 {"direction":"right","speed":128})", stop};
+    // Cancelled presses: the movement or the lens must stop all the same.
+    QTest::newRow("up dragged off")
+        << "upButton"
+        << "drag out" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+    QTest::newRow("left, another window activated")
+        << "leftButton"
+        << "switch window" << QStringList{R"(50 {"direction":"left","speed":128})", stop};
+    QTest::newRow("focus far, another window activated")
+        << "focusRowOperator2"
+        << "switch window" << QStringList{R"(55 {"operate":"focus_far"})", stop};
     QTest::newRow("centre clicked") << "centreButton"
                                     << "click" << QStringList{"52 "};
     QTest::newRow("zoom wide held") << "zoomRowOperator1"

@@ -178,7 +178,9 @@ public:
 
     const std::string& folder() const { return folder_; }
 
-    void start(const std::string& configJson, int readyTimeoutMs = 10000) {
+    // The default time-out leaves room for a Python start-up on a machine busy with many
+    // test processes; the wait ends as soon as camsim is ready.
+    void start(const std::string& configJson, int readyTimeoutMs = 30000) {
         if (pid_ > 0) {
             throw std::runtime_error("camsim: already running");
         }

@@ -2,7 +2,7 @@
 """camsim: plays many IP cameras at once for the kit's tests and demos.
 
 Each camera of the JSON config has its own address; every protocol service listed in
-SERVICES serves all cameras. Every message a camera receives goes as one JSON line into
+SERVICES serves all cameras, all on one event loop. Every message a camera receives goes as one JSON line into
 the journal, so tests assert on what the cameras saw.
 
     camsim.py --config cameras.json --journal journal.jsonl [--ready FILE]
@@ -10,7 +10,6 @@ the journal, so tests assert on what the cameras saw.
 The ready file is written once every service listens; SIGTERM or SIGINT ends the run.
 """
 import argparse
-import importlib
 import signal
 import sys
 
@@ -18,7 +17,7 @@ from simcore.config import load_config
 from simcore.journal import Journal
 from simcore.simulator import Simulator
 
-# Protocol services, each a module of simcore with a start(simulator) function.
+# Protocol services, each a module of simcore with an async start(simulator) function.
 SERVICES = ["search", "http", "stream", "alarm", "upgrade", "byte_sinks", "rtsp"]
 
 
@@ -38,15 +37,16 @@ def main(argv):
         print(f"camsim: {error}", file=sys.stderr)
         return 2
     simulator = Simulator(config, Journal(arguments.journal))
-    for name in SERVICES:
-        importlib.import_module(f"simcore.{name}").start(simulator)
-    if arguments.ready:
-        with open(arguments.ready, "w", encoding="utf-8") as ready:
-            ready.write("ready\n")
-    signal.signal(signal.SIGTERM, lambda *_: simulator.stop())
-    signal.signal(signal.SIGINT, lambda *_: simulator.stop())
-    simulator.wait()
+    for number in (signal.SIGTERM, signal.SIGINT):
+        simulator.loop.add_signal_handler(number, simulator.stop)
+    simulator.run(SERVICES, lambda: _write_ready(arguments.ready))
     return 0
+
+
+def _write_ready(path):
+    if path:
+        with open(path, "w", encoding="utf-8") as ready:
+            ready.write("ready\n")
 
 
 if __name__ == "__main__":

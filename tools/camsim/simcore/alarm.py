@@ -14,11 +14,10 @@ Fault knobs in camera["faults"]:
 Journal entries (protocol "alarm"): event "connect" (with its connection number), "keepalive",
 "message" (any other 16 bytes, as hex), "closed".
 """
-import socket
+import asyncio
 import struct
-import threading
 
-from simcore.tcp_service import STOP_POLL_SECONDS, listen, receive_exact
+from simcore.tcp_service import listen, receive_exact
 
 PORT = 9267
 MESSAGE_SIZE = 16
@@ -26,18 +25,14 @@ MESSAGE_SIZE = 16
 SPLIT_AT = 7
 
 
-def start(simulator):
+async def start(simulator):
     counters = {}
-    counters_lock = threading.Lock()
 
-    def serve(connection, camera):
-        with counters_lock:
-            counters[camera["id"]] = counters.get(camera["id"], 0) + 1
-            number = counters[camera["id"]]
-        _serve(simulator, connection, camera, number)
+    async def serve(reader, writer, camera):
+        counters[camera["id"]] = counters.get(camera["id"], 0) + 1
+        await _serve(simulator, reader, writer, camera, counters[camera["id"]])
 
-    for camera in simulator.cameras:
-        listen(simulator, camera, PORT, serve)
+    await listen(simulator, simulator.cameras, lambda camera: PORT, serve)
 
 
 def pack_event(event):
@@ -45,67 +40,59 @@ def pack_event(event):
                        int(event.get("reserved", 0)))
 
 
-def _serve(simulator, connection, camera, number):
+async def _serve(simulator, reader, writer, camera, number):
     journal = simulator.journal
     journal.record(camera["id"], "alarm", event="connect", connection=number)
-    closed = threading.Event()
-    send_lock = threading.Lock()  # the pusher and the keep-alive answers share the socket
-    reader = threading.Thread(target=_read_keepalives,
-                              args=(simulator, connection, camera, closed, send_lock), daemon=True)
-    reader.start()
+    keepalives = asyncio.ensure_future(_read_keepalives(simulator, reader, writer, camera))
     try:
-        _push_events(simulator, connection, camera, number, closed, send_lock)
+        pusher = asyncio.ensure_future(_push_until_gone(writer, camera, number))
+        try:
+            # The pusher ends first unless the client leaves while it still has events.
+            await asyncio.wait([pusher, keepalives], return_when=asyncio.FIRST_COMPLETED)
+        finally:
+            pusher.cancel()
         if not camera["faults"].get("alarm_close_after_events"):
-            closed.wait()
+            await keepalives
     finally:
-        closed.set()
-        reader.join()
+        keepalives.cancel()
         journal.record(camera["id"], "alarm", event="closed", connection=number)
 
 
-def _push_events(simulator, connection, camera, number, closed, send_lock):
+async def _push_until_gone(writer, camera, number):
+    try:
+        await _push_events(writer, camera, number)
+    except ConnectionError:
+        pass  # the client left; the keep-alive reader sees it too
+
+
+async def _push_events(writer, camera, number):
     events = camera.get("alarm_events", [])
     split = camera["faults"].get("alarm_split") if number == 1 else None
     repeat = camera.get("alarm_repeat_every")
     while True:
         for index, event in enumerate(events):
-            if closed.wait(float(event.get("delay", 0))) or simulator.stopping.is_set():
-                return
+            await asyncio.sleep(float(event.get("delay", 0)))
             message = pack_event(event)
-            try:
-                if split and split.get("index") == index:
-                    with send_lock:
-                        connection.sendall(message[:SPLIT_AT])
-                    if closed.wait(float(split.get("pause", 0.1))):
-                        return
-                    message = message[SPLIT_AT:]
-                with send_lock:
-                    connection.sendall(message)
-            except OSError:
-                return
-        if repeat is None or closed.wait(float(repeat)):
+            if split and split.get("index") == index:
+                writer.write(message[:SPLIT_AT])
+                await writer.drain()
+                await asyncio.sleep(float(split.get("pause", 0.1)))
+                message = message[SPLIT_AT:]
+            writer.write(message)
+            await writer.drain()
+        if repeat is None:
             return
+        await asyncio.sleep(float(repeat))
 
 
-def _read_keepalives(simulator, connection, camera, closed, send_lock):
-    connection.settimeout(STOP_POLL_SECONDS)
-    try:
-        while not closed.is_set() and not simulator.stopping.is_set():
-            try:
-                first = connection.recv(MESSAGE_SIZE)
-            except socket.timeout:
-                continue
-            if not first:
-                return
-            message = first + receive_exact(connection, MESSAGE_SIZE - len(first), simulator)
-            if message == bytes(MESSAGE_SIZE):
-                simulator.journal.record(camera["id"], "alarm", event="keepalive")
-                if camera.get("alarm_answer_keepalive"):
-                    with send_lock:
-                        connection.sendall(bytes(MESSAGE_SIZE))
-            else:
-                simulator.journal.record(camera["id"], "alarm", event="message", data=message.hex())
-    except OSError:
-        pass
-    finally:
-        closed.set()
+async def _read_keepalives(simulator, reader, writer, camera):
+    while True:
+        message = await receive_exact(reader, MESSAGE_SIZE)
+        if not message:
+            return
+        if message == bytes(MESSAGE_SIZE):
+            simulator.journal.record(camera["id"], "alarm", event="keepalive")
+            if camera.get("alarm_answer_keepalive"):
+                writer.write(bytes(MESSAGE_SIZE))
+        else:
+            simulator.journal.record(camera["id"], "alarm", event="message", data=message.hex())

@@ -1,5 +1,4 @@
 """One camera's property blocks: factory contents, reads, merged writes and factory reset."""
-import threading
 
 from simcore.property_blocks_more import LAYOUTS
 
@@ -7,8 +6,6 @@ from simcore.property_blocks_more import LAYOUTS
 class BlockStore:
     def __init__(self, camera):
         self._camera = camera
-        # Guards the blocks: each HTTP connection runs on its own thread.
-        self._lock = threading.Lock()
         self._blocks = {}
 
     def read(self, command, channel):
@@ -16,25 +13,22 @@ class BlockStore:
         layout = LAYOUTS.get(command)
         if layout is None:
             return None
-        with self._lock:
-            return bytes(self._block(layout, command, channel))
+        return bytes(self._block(layout, command, channel))
 
     def write(self, command, channel, body):
         """Merges the fields a write carries; False when the block cannot take this body."""
         layout = LAYOUTS.get(command)
         if layout is None or not layout.writable or len(body) != layout.length:
             return False
-        with self._lock:
-            block = self._block(layout, command, channel)
-            if layout.apply is not None:
-                return layout.apply(block, body)
-            for offset, width in layout.written(body):
-                block[offset:offset + width] = body[offset:offset + width]
+        block = self._block(layout, command, channel)
+        if layout.apply is not None:
+            return layout.apply(block, body)
+        for offset, width in layout.written(body):
+            block[offset:offset + width] = body[offset:offset + width]
         return True
 
     def reset(self):
-        with self._lock:
-            self._blocks.clear()
+        self._blocks.clear()
 
     def _block(self, layout, command, channel):
         key = (command, channel if layout.per_channel else 0)

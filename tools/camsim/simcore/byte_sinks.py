@@ -6,31 +6,26 @@ Fault knobs in camera["faults"]:
 Journal entries (protocols "intercom" and "osd_refresh"): event "connect"; event "eof" with
 every byte of the connection as hex once the client closed.
 """
-import socket
-
-from simcore.tcp_service import STOP_POLL_SECONDS, listen
+from simcore.tcp_service import READ_CHUNK, listen
 
 PORTS = {"intercom": 9265, "osd_refresh": 9266}
 
 
-def start(simulator):
+async def start(simulator):
     for protocol, port in PORTS.items():
-        for camera in simulator.cameras:
-            listen(simulator, camera, port,
-                   lambda connection, cam, name=protocol: _serve(simulator, connection, cam, name))
+        async def serve(reader, writer, camera, protocol=protocol):
+            await _serve(simulator, reader, camera, protocol)
+
+        await listen(simulator, simulator.cameras, lambda camera, port=port: port, serve)
 
 
-def _serve(simulator, connection, camera, protocol):
+async def _serve(simulator, reader, camera, protocol):
     simulator.journal.record(camera["id"], protocol, event="connect")
     if camera["faults"].get("sink_close_on_accept"):
         return
     received = bytearray()
-    connection.settimeout(STOP_POLL_SECONDS)
-    while not simulator.stopping.is_set():
-        try:
-            piece = connection.recv(65536)
-        except socket.timeout:
-            continue
+    while True:
+        piece = await reader.read(READ_CHUNK)
         if not piece:
             simulator.journal.record(camera["id"], protocol, event="eof", data=received.hex())
             return

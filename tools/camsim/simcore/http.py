@@ -25,15 +25,15 @@ head_length, size_again, file_type; none when no head was found), well_formed (t
 the target expects it) and error (why the upload was refused, null when taken). A malformed
 head is refused with 400.
 """
+import asyncio
 import base64
-import functools
 import struct
 import urllib.parse
 
 from simcore import ptz
 from simcore.block_store import BlockStore
 from simcore.product_tests import ProductTests
-from simcore.tcp_service import hold_until_closed, listen
+from simcore.tcp_service import READ_CHUNK, hold_until_closed, listen
 from simcore.uploads import TARGETS as UPLOAD_TARGETS, check_upload
 
 MAX_HEAD_BYTES = 64 * 1024
@@ -46,11 +46,15 @@ REASONS = {200: "OK", 400: "Bad Request", 401: "Unauthorized", 404: "Not Found",
 CONNECTION_TIMEOUT = 10.0
 
 
-def start(simulator):
+async def start(simulator):
     for camera in simulator.cameras:
         camera["blocks"] = BlockStore(camera)
         camera["product_tests"] = ProductTests(camera)
-        listen(simulator, camera, camera["http_port"], functools.partial(_serve, simulator))
+
+    async def serve(reader, writer, camera):
+        await _serve(simulator, reader, writer, camera)
+
+    await listen(simulator, simulator.cameras, lambda camera: camera["http_port"], serve)
 
 
 class Request:
@@ -76,44 +80,44 @@ class Reply:
         self.journal_fields = None
 
 
-def _serve(simulator, connection, camera):
-    connection.settimeout(CONNECTION_TIMEOUT)
+async def _serve(simulator, reader, writer, camera):
     try:
-        request = _read_request(connection)
-    except ValueError:
+        request = await asyncio.wait_for(_read_request(reader), CONNECTION_TIMEOUT)
+    except (ValueError, asyncio.TimeoutError):
         return
     simulator.journal.record(camera["id"], "http", method=request.method,
                              target=request.target, headers=request.headers,
                              body=request.body, body_hex=request.body.hex())
     faults = camera["faults"]
     if faults.get("http_silent"):
-        hold_until_closed(connection, simulator)
+        await hold_until_closed(reader)
         return
     reply = _answer(camera, request)
     if reply.journal_fields:
         simulator.journal.record(camera["id"], **reply.journal_fields)
-    if simulator.stopping.wait(float(faults.get("http_delay", 0))):
-        return
+    await asyncio.sleep(float(faults.get("http_delay", 0)))
     data = _reply_bytes(reply, faults)
     if faults.get("http_trickle"):
-        _trickle(simulator, connection, data, float(faults["http_trickle"]))
+        await _trickle(writer, data, float(faults["http_trickle"]))
     else:
-        connection.sendall(data)
+        writer.write(data)
+        await writer.drain()
 
 
-def _trickle(simulator, connection, data, pause):
+async def _trickle(writer, data, pause):
     for index in range(len(data)):
-        if index and simulator.stopping.wait(pause):
-            return
-        connection.sendall(data[index:index + 1])
+        if index:
+            await asyncio.sleep(pause)
+        writer.write(data[index:index + 1])
+        await writer.drain()
 
 
-def _read_request(connection):
+async def _read_request(reader):
     data = b""
     while b"\r\n\r\n" not in data:
         if len(data) > MAX_HEAD_BYTES:
             raise ValueError("request head too long")
-        piece = connection.recv(65536)
+        piece = await reader.read(READ_CHUNK)
         if not piece:
             raise ValueError("connection closed in the head")
         data += piece
@@ -129,7 +133,7 @@ def _read_request(connection):
     if length < 0 or length > MAX_BODY_BYTES:
         raise ValueError(f"body length {length}")
     while len(body) < length:
-        piece = connection.recv(min(65536, length - len(body)))
+        piece = await reader.read(min(READ_CHUNK, length - len(body)))
         if not piece:
             raise ValueError("connection closed in the body")
         body += piece

@@ -10,7 +10,6 @@ Camera keys (all optional), for cameras whose answers differ from the usual ones
 """
 import copy
 import json
-import threading
 
 DEFAULTS = {
     "record": {"allow_overwrite": True, "max_record_time": 10, "video_stream": 0,
@@ -38,8 +37,6 @@ SETTINGS_COMMANDS = {52: ("record", "get"), 53: ("record", "set"), 54: ("record"
 class ProductTests:
     def __init__(self, camera=None):
         camera = camera or {}
-        # Guards the settings: each HTTP connection runs on its own thread.
-        self._lock = threading.Lock()
         self._defaults = copy.deepcopy(DEFAULTS)
         self._defaults.update(copy.deepcopy(camera.get("product_defaults", {})))
         self._settings = copy.deepcopy(DEFAULTS)
@@ -49,13 +46,12 @@ class ProductTests:
 
     def answer(self, command, body):
         """(HTTP status, reply text) for one command with its request body (bytes)."""
-        with self._lock:
-            if command in SETTINGS_COMMANDS:
-                return self._settings_command(*SETTINGS_COMMANDS[command], body)
-            if command == 50:
-                return 200, json.dumps(self._storage)
-            if command == 120:
-                return 200, json.dumps({"capabilities": CAPABILITIES})
+        if command in SETTINGS_COMMANDS:
+            return self._settings_command(*SETTINGS_COMMANDS[command], body)
+        if command == 50:
+            return 200, json.dumps(self._storage)
+        if command == 120:
+            return 200, json.dumps({"capabilities": CAPABILITIES})
         return 404, json.dumps({"code": -1})
 
     def _settings_command(self, name, kind, body):

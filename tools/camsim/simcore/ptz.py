@@ -18,7 +18,6 @@ Fault knob in camera["faults"]:
   "preset_list_reply": TEXT      the body of every preset-list answer, verbatim
 """
 import json
-import threading
 
 MOVE, STOP, RESET, PRESET_LIST, PRESET, LENS = 0x50, 0x51, 0x52, 0x53, 0x54, 0x55
 COMMANDS = (MOVE, STOP, RESET, PRESET_LIST, PRESET, LENS)
@@ -32,9 +31,6 @@ HIGHEST_SPEED = 255
 
 OK = 200
 BAD_REQUEST = 400
-
-# Guards every camera's preset list: each HTTP connection runs on its own thread.
-_presets_lock = threading.Lock()
 
 
 def handles(command):
@@ -96,23 +92,21 @@ def _preset_list(camera, request):
     override = camera["faults"].get("preset_list_reply")
     if override is not None:
         return OK, override
-    with _presets_lock:
-        return OK, {"list": list(camera.setdefault("presets", list(DEFAULT_PRESETS)))}
+    return OK, {"list": list(camera.setdefault("presets", list(DEFAULT_PRESETS)))}
 
 
 def _preset(camera, request):
     operate = _choice(request, "operate", PRESET_OPERATIONS)
     number = _number(request, "preset", HIGHEST_PRESET)
-    with _presets_lock:
-        presets = camera.setdefault("presets", list(DEFAULT_PRESETS))
-        if operate == "set":
-            if number not in presets:
-                presets.append(number)
-                presets.sort()
-        elif number not in presets:
-            raise ValueError("no such preset")
-        elif operate == "clear":
-            presets.remove(number)
+    presets = camera.setdefault("presets", list(DEFAULT_PRESETS))
+    if operate == "set":
+        if number not in presets:
+            presets.append(number)
+            presets.sort()
+    elif number not in presets:
+        raise ValueError("no such preset")
+    elif operate == "clear":
+        presets.remove(number)
     return OK, {"result": 0}
 
 

@@ -19,15 +19,12 @@ Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, sta
 transport, session, range); event "closed" when the connection ends; event "refused" for a
 connection closed at once during an outage.
 """
+import asyncio
 import random
-import select
-import socket
-import threading
-import time
 
 from simcore import annexb, rtp_h264
 from simcore.rtsp_auth import Authenticator
-from simcore.tcp_service import STOP_POLL_SECONDS, listen
+from simcore.tcp_service import READ_CHUNK, listen
 
 DEFAULT_PORT = 554
 PATH = "/mpeg4cif"
@@ -42,81 +39,75 @@ REASONS = {200: "OK", 400: "Bad Request", 401: "Unauthorized", 404: "Not Found",
            461: "Unsupported Transport", 501: "Not Implemented"}
 
 
-def start(simulator):
-    for camera in simulator.cameras:
-        side = CameraSide(camera)
-        try:
-            listen(simulator, camera, int(camera.get("rtsp_port", DEFAULT_PORT)),
-                   lambda connection, cam, side=side: side.serve(simulator, connection))
-        except PermissionError as error:
-            # Port 554 needs privileges; the other protocols are still worth serving.
-            print(f"camsim: no RTSP for {camera['id']}: {error}", flush=True)
+async def start(simulator):
+    sides = {}
+
+    async def serve(reader, writer, camera):
+        if camera["id"] not in sides:
+            sides[camera["id"]] = CameraSide(simulator, camera)
+        await sides[camera["id"]].serve(reader, writer)
+
+    def refused(port, error):
+        # Port 554 needs privileges; the other protocols are still worth serving.
+        print(f"camsim: no RTSP on port {port}: {error}", flush=True)
+
+    await listen(simulator, simulator.cameras,
+                 lambda camera: camera.get("rtsp_port", DEFAULT_PORT), serve, refused)
 
 
 # The access units of each clip, split once: clips do not change during a run.
 _units_cache = {}
-_units_lock = threading.Lock()
 
 
 def _clip(path):
-    with _units_lock:
-        if path not in _units_cache:
-            with open(path, "rb") as source:
-                data = source.read()
-            _units_cache[path] = (annexb.split_access_units(data, annexb.H264),
-                                  rtp_h264.sprop_parameter_sets(data))
-        return _units_cache[path]
+    if path not in _units_cache:
+        with open(path, "rb") as source:
+            data = source.read()
+        _units_cache[path] = (annexb.split_access_units(data, annexb.H264),
+                              rtp_h264.sprop_parameter_sets(data))
+    return _units_cache[path]
 
 
 class CameraSide:
     """What a camera's RTSP connections share: the authenticator and the outage."""
 
-    def __init__(self, camera):
+    def __init__(self, simulator, camera):
+        self.simulator = simulator
         self.camera = camera
         self.authenticator = Authenticator(camera)
         faults = camera["faults"]
         self.outage_after = faults.get("rtsp_outage_after")
         self.outage_for = float(faults.get("rtsp_outage_for", 0))
-        # Guards the outage's start and the open connections: connection threads and the
-        # outage timer touch them.
-        self.lock = threading.Lock()
         self.outage_starts = None
         self.connections = set()
 
-    def serve(self, simulator, connection):
-        with self.lock:
-            refused = self._in_outage()
-            if not refused:
-                client = Connection(simulator, connection, self.camera, self)
-                self.connections.add(client)
-        if refused:
-            simulator.journal.record(self.camera["id"], "rtsp", event="refused")
+    async def serve(self, reader, writer):
+        if self._in_outage():
+            self.simulator.journal.record(self.camera["id"], "rtsp", event="refused")
             return
+        client = Connection(self, reader, writer)
+        self.connections.add(client)
         try:
-            client.serve()
+            await client.serve()
         finally:
-            with self.lock:
-                self.connections.discard(client)
+            self.connections.discard(client)
 
     def played(self):
         """Arms the outage at the camera's first PLAY."""
-        with self.lock:
-            if self.outage_after is None or self.outage_starts is not None:
-                return
-            self.outage_starts = time.monotonic() + float(self.outage_after)
-        timer = threading.Timer(float(self.outage_after), self._cut_connections)
-        timer.daemon = True
-        timer.start()
+        if self.outage_after is None or self.outage_starts is not None:
+            return
+        loop = asyncio.get_running_loop()
+        self.outage_starts = loop.time() + float(self.outage_after)
+        loop.call_at(self.outage_starts, self._cut_connections)
 
     def _in_outage(self):
         if self.outage_starts is None:
             return False
-        return self.outage_starts <= time.monotonic() < self.outage_starts + self.outage_for
+        now = asyncio.get_running_loop().time()
+        return self.outage_starts <= now < self.outage_starts + self.outage_for
 
     def _cut_connections(self):
-        with self.lock:
-            cut = list(self.connections)
-        for client in cut:
+        for client in list(self.connections):
             client.cut()
 
 
@@ -133,36 +124,34 @@ class Request:
 
 class Connection:
     """One client connection: reads requests, answers them, and runs the sender after
-    PLAY. Replies and RTP packets share the socket, so every write takes the lock."""
+    PLAY. Replies and RTP packets share the connection's writer."""
 
-    def __init__(self, simulator, connection, camera, side):
-        self.simulator = simulator
-        self.socket = connection
-        self.camera = camera
+    def __init__(self, side, reader, writer):
         self.side = side
-        self.settings = camera.get("rtsp", {})
-        self.send_lock = threading.Lock()
+        self.simulator = side.simulator
+        self.camera = side.camera
+        self.reader = _Reader(reader)
+        self.writer = writer
+        self.settings = self.camera.get("rtsp", {})
         self.session = None
         self.channel = None
-        self.playing = threading.Event()
-        self.ended = threading.Event()
+        self.sender = None
 
-    def serve(self):
-        # Blocking for good: two threads use the socket, and switching its time-out under
-        # one of them would make that one's call fail at random.
-        self.socket.settimeout(None)
-        reader = _Reader(self.socket, self.simulator)
+    async def serve(self):
         try:
-            while not self.simulator.stopping.is_set() and not self.ended.is_set():
-                request = reader.next_request()
+            while True:
+                request = await self.reader.next_request()
                 if request is None:
                     return
-                self._answer(request)
+                if not await self._answer(request):
+                    return
         finally:
-            self.ended.set()
+            if self.sender is not None:
+                self.sender.cancel()
             self.simulator.journal.record(self.camera["id"], "rtsp", event="closed")
 
-    def _answer(self, request):
+    async def _answer(self, request):
+        """Answers one request; False once the session is over."""
         status, extra, body = self._dispatch(request)
         self.simulator.journal.record(
             self.camera["id"], "rtsp", method=request.method, uri=request.uri,
@@ -174,14 +163,12 @@ class Connection:
                  "Server: camsim"] + extra
         if body:
             lines.append(f"Content-Length: {len(body)}")
-        reply = ("\r\n".join(lines) + "\r\n\r\n").encode() + body
-        self.send(reply)
+        self.writer.write(("\r\n".join(lines) + "\r\n\r\n").encode() + body)
+        await self.writer.drain()
         if request.method == "PLAY" and status == 200:
             self.side.played()
-            self._start_sender()
-        if request.method == "TEARDOWN" and status == 200:
-            self.ended.set()
-
+            self.sender = asyncio.ensure_future(self._send_clip())
+        return not (request.method == "TEARDOWN" and status == 200)
     def _dispatch(self, request):
         if request.method == "OPTIONS":
             return 200, [f"Public: {PUBLIC}"], b""
@@ -230,7 +217,7 @@ class Connection:
                      f"Session: {self.session};timeout={SESSION_TIMEOUT}"], b""
 
     def _play(self, request):
-        if self.session is None or self.playing.is_set():
+        if self.session is None or self.sender is not None:
             return 455, [], b""
         if _session_id(request) != self.session:
             return 454, [], b""
@@ -247,81 +234,62 @@ class Connection:
             return 454, [], b""
         return 200, [], b""
 
-    def send(self, data):
-        with self.send_lock:
-            self.socket.sendall(data)
-
     def cut(self):
         """Ends the connection from the camera's side (an outage): the reader sees the end
         and the sender's next write fails."""
-        self.ended.set()
-        try:
-            self.socket.shutdown(socket.SHUT_RDWR)
-        except OSError:
-            pass  # already gone
+        self.writer.close()
 
-    def _start_sender(self):
-        self.playing.set()
-        threading.Thread(target=self._send_clip, daemon=True).start()
-
-    def _send_clip(self):
+    async def _send_clip(self):
         units, _ = _clip(self.settings["video"])
         fps = max(1, int(self.settings.get("fps", 25)))
         loop = self.settings.get("loop", True)
         packetiser = rtp_h264.Packetiser(self.ssrc, self.first_sequence)
-        started = time.monotonic()
+        clock = asyncio.get_running_loop().time
+        started = clock()
         frame = 0
         try:
-            while not self._stopped():
+            while True:
                 for unit, _ in units:
-                    delay = started + frame / fps - time.monotonic()
-                    if delay > 0 and self.ended.wait(delay):
-                        return
-                    if self._stopped():
-                        return
+                    await asyncio.sleep(max(0.0, started + frame / fps - clock()))
                     timestamp = self.first_timestamp + frame * rtp_h264.CLOCK_RATE // fps
                     for packet in packetiser.packets(unit, timestamp):
-                        self.send(b"$" + bytes([self.channel]) + len(packet).to_bytes(2, "big") +
-                                  packet)
+                        self.writer.write(b"$" + bytes([self.channel]) +
+                                          len(packet).to_bytes(2, "big") + packet)
+                    await self.writer.drain()
                     frame += 1
                 if not loop:
                     return
-        except OSError:
-            self.ended.set()  # the client went away
-
-    def _stopped(self):
-        return self.ended.is_set() or self.simulator.stopping.is_set()
+        except ConnectionError:
+            self.writer.close()  # the client went away; the reader sees the end
 
 
 class _Reader:
     """Reads RTSP requests from the connection, skipping the client's interleaved
     packets (RTCP receiver reports)."""
 
-    def __init__(self, connection, simulator):
-        self.connection = connection
-        self.simulator = simulator
+    def __init__(self, reader):
+        self.reader = reader
         self.buffer = bytearray()
 
-    def next_request(self):
-        """The next request, or None when the peer closed, the simulator stops or the
-        request is malformed."""
+    async def next_request(self):
+        """The next request, or None when the peer closed or the request is malformed."""
         while True:
-            if not self._fill(1):
+            if not await self._fill(1):
                 return None
             if self.buffer[0] == 0x24:  # '$': an interleaved packet from the client
-                if not self._fill(4):
+                if not await self._fill(4):
                     return None
                 length = int.from_bytes(self.buffer[2:4], "big")
-                if not self._fill(4 + length):
+                if not await self._fill(4 + length):
                     return None
                 del self.buffer[:4 + length]
                 continue
-            return self._request()
+            return await self._request()
 
-    def _request(self):
+    async def _request(self):
         end = self.buffer.find(b"\r\n\r\n")
         while end < 0:
-            if len(self.buffer) > MAX_HEAD_BYTES or not self._fill(len(self.buffer) + 1):
+            if len(self.buffer) > MAX_HEAD_BYTES or not await self._fill(len(self.buffer) + 1):
                 return None
             end = self.buffer.find(b"\r\n\r\n")
         head = bytes(self.buffer[:end]).decode("latin-1").split("\r\n")
@@ -338,22 +306,16 @@ class _Reader:
             length = int(headers.get("content-length", "0"))
         except ValueError:
             return None
-        if not 0 <= length <= MAX_BODY_BYTES or not self._fill(length):
+        if not 0 <= length <= MAX_BODY_BYTES or not await self._fill(length):
             return None
         body = bytes(self.buffer[:length])
         del self.buffer[:length]
         return Request(parts[0], parts[1], headers, body)
 
-    def _fill(self, count):
+    async def _fill(self, count):
         """Reads until the buffer holds count bytes; False when that cannot happen."""
         while len(self.buffer) < count:
-            if self.simulator.stopping.is_set():
-                return False
-            # Waits in select, not in a socket time-out: see Connection.serve.
-            readable, _, _ = select.select([self.connection], [], [], STOP_POLL_SECONDS)
-            if not readable:
-                continue
-            piece = self.connection.recv(65536)
+            piece = await self.reader.read(READ_CHUNK)
             if not piece:
                 return False
             self.buffer += piece

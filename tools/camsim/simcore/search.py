@@ -27,13 +27,13 @@ Journal: one "search" entry per datagram received, with "source" and "port" (the
 (the head's keys and values) and "body"; "camera" is the target of a SETNET or COMMAND, null
 for a SEARCH. A datagram that is not a message gets "error" instead of the parsed fields.
 """
+import asyncio
 import base64
+import collections
 import json
 import socket
 import struct
 import subprocess
-import threading
-import time
 
 GROUP = "239.255.255.250"
 PORT = 19128
@@ -45,11 +45,12 @@ IP_PKTINFO = 8
 IP_MULTICAST_ALL = 49
 
 
-def start(simulator):
+async def start(simulator):
     service = SearchService(simulator)
     if service.socket is None:
         return  # No camera on a link with multicast (loopback only): nothing to serve.
-    threading.Thread(target=service.run, name="search", daemon=True).start()
+    simulator.close_at_end(service)
+    asyncio.get_running_loop().add_reader(service.socket, service.receive)
 
 
 def parse_message(data):
@@ -87,7 +88,8 @@ def interface_networks():
         for address in interface.get("addr_info", []):
             mask = (0xFFFFFFFF << (32 - address["prefixlen"])) & 0xFFFFFFFF
             networks.append((_address_number(address["local"]) & mask, mask))
-        interfaces[interface["ifindex"]] = (interface["ifname"], networks)
+        # A link may hold thousands of addresses of one network (a camera each).
+        interfaces[interface["ifindex"]] = (interface["ifname"], list(dict.fromkeys(networks)))
     return interfaces
 
 
@@ -104,9 +106,13 @@ class SearchService:
         self.simulator = simulator
         self.interfaces = interface_networks()
         self.links = {camera["id"]: self._link_of(camera["ip"]) for camera in simulator.cameras}
+        self.cameras_on_link = collections.defaultdict(list)
+        for camera in simulator.cameras:
+            self.cameras_on_link[self.links[camera["id"]]].append(camera)
         self.socket = self._open_socket()
-        # Guards the socket's outgoing interface between setting it and sending.
-        self.send_lock = threading.Lock()
+        # Datagrams the socket could not take yet: (data, ifindex, destination), sent in
+        # order once it is writable again.
+        self.outgoing = collections.deque()
 
     def _link_of(self, address):
         number = _address_number(address)
@@ -131,16 +137,22 @@ class SearchService:
         sock.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)
         for ifindex in links:
             sock.setsockopt(socket.IPPROTO_IP, socket.IP_ADD_MEMBERSHIP, _membership(ifindex))
-        sock.settimeout(0.2)
+        sock.setblocking(False)
         return sock
 
-    def run(self):
-        while not self.simulator.stopping.is_set():
+    def close(self):
+        asyncio.get_event_loop().remove_reader(self.socket)
+        asyncio.get_event_loop().remove_writer(self.socket)
+        self.socket.close()
+
+    def receive(self):
+        """Handles every datagram waiting on the socket."""
+        while True:
             try:
                 data, ancillary, _, source = self.socket.recvmsg(
                     MAX_DATAGRAM, socket.CMSG_SPACE(12))
-            except socket.timeout:
-                continue
+            except BlockingIOError:
+                return
             ifindex = next((struct.unpack("i", payload[:4])[0]
                             for level, kind, payload in ancillary
                             if level == socket.IPPROTO_IP and kind == IP_PKTINFO), None)
@@ -161,9 +173,8 @@ class SearchService:
                                       text=data, action=action, head=head,
                                       body=body.decode("latin-1"))
         if action == "SEARCH" and head.get("Objective", "").upper() == "IPC":
-            for camera in self.simulator.cameras:
-                if self.links[camera["id"]] == ifindex:
-                    self.answer(camera, head, ifindex, source, "SEARCH_ACK", self.search_body)
+            for camera in self.cameras_on_link.get(ifindex, ()):
+                self.answer(camera, head, ifindex, source, "SEARCH_ACK", self.search_body)
         elif action == "SETNET" and target and self.links[target["id"]] == ifindex:
             self.answer(target, head, ifindex, source, "SETNET_ACK",
                         lambda camera: self.apply_setnet(camera, body))
@@ -189,39 +200,52 @@ class SearchService:
                       destination)
         self.send(make_message(head, body), ifindex, destination)
         if faults.get("flood_seconds"):
-            threading.Thread(target=self.flood, daemon=True,
-                             args=(faults["flood_seconds"], camera, ifindex)).start()
+            asyncio.ensure_future(self.flood(faults["flood_seconds"], camera, ifindex))
 
     def send(self, data, ifindex, destination):
-        with self.send_lock:
+        self.outgoing.append((data, ifindex, destination))
+        if len(self.outgoing) == 1:
+            self._send_waiting()
+
+    def _send_waiting(self):
+        """Sends queued datagrams until the socket's buffer is full, then waits for room."""
+        loop = asyncio.get_event_loop()
+        while self.outgoing:
+            data, ifindex, destination = self.outgoing[0]
             self.socket.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF,
                                    _membership(ifindex))
-            self.socket.sendto(data, destination)
+            try:
+                self.socket.sendto(data, destination)
+            except BlockingIOError:
+                loop.add_writer(self.socket, self._send_waiting)
+                return
+            self.outgoing.popleft()
+        loop.remove_writer(self.socket)
 
-    def flood(self, seconds, camera, ifindex):
+    async def flood(self, seconds, camera, ifindex):
         """A steady stream of other clients' traffic, one datagram a millisecond."""
         datagram = foreign_datagram("other_client_ack", camera)
-        end = time.monotonic() + seconds
-        while time.monotonic() < end and not self.simulator.stopping.is_set():
+        loop = asyncio.get_running_loop()
+        end = loop.time() + seconds
+        while loop.time() < end:
             self.send(datagram, ifindex, (GROUP, PORT))
-            time.sleep(0.001)
+            await asyncio.sleep(0.001)
 
     def search_body(self, camera):
-        with self.simulator.lock:
-            body = {
-                "Model": camera["model"], "DeviceName": camera["device_name"],
-                "FirmwareVision": camera["firmware_version"],
-                "HardwareVision": camera["hardware_version"],
-                "UUID": camera["uuid"], "UID": camera["uid"],
-                "UserName": _base64(camera["user"]), "Password": _base64(camera["password"]),
-            }
-            body["NetWork"] = {
-                "HttpPort": camera["http_port"], "StreamPort": camera["stream_port"],
-                "DNS1": camera["dns1"], "DNS2": camera["dns2"],
-                "NIC": [_nic_answer(nic) for nic in camera["nics"]],
-            }
-            for key in camera["faults"].get("omit_keys", []):
-                body.pop(key, None)
+        body = {
+            "Model": camera["model"], "DeviceName": camera["device_name"],
+            "FirmwareVision": camera["firmware_version"],
+            "HardwareVision": camera["hardware_version"],
+            "UUID": camera["uuid"], "UID": camera["uid"],
+            "UserName": _base64(camera["user"]), "Password": _base64(camera["password"]),
+        }
+        body["NetWork"] = {
+            "HttpPort": camera["http_port"], "StreamPort": camera["stream_port"],
+            "DNS1": camera["dns1"], "DNS2": camera["dns2"],
+            "NIC": [_nic_answer(nic) for nic in camera["nics"]],
+        }
+        for key in camera["faults"].get("omit_keys", []):
+            body.pop(key, None)
         return body
 
     def apply_setnet(self, camera, body):
@@ -232,14 +256,13 @@ class SearchService:
             nic = None
         if not isinstance(nic, dict):
             return {"Status": -1, "StatusContext": "malformed SETNET body"}
-        with self.simulator.lock:
-            record = camera["nics"][0]
-            for key, field in (("IP", "ip"), ("NetMask", "mask"), ("GateWay", "gateway")):
-                if isinstance(nic.get(key), str):
-                    record[field] = nic[key]
-            if isinstance(nic.get("AllNetConnect"), bool):
-                record["all_net_connect"] = nic["AllNetConnect"]
-            camera["ip"] = record["ip"]
+        record = camera["nics"][0]
+        for key, field in (("IP", "ip"), ("NetMask", "mask"), ("GateWay", "gateway")):
+            if isinstance(nic.get(key), str):
+                record[field] = nic[key]
+        if isinstance(nic.get("AllNetConnect"), bool):
+            record["all_net_connect"] = nic["AllNetConnect"]
+        camera["ip"] = record["ip"]
         return _status(camera["faults"].get("setnet_status", 0))
 
     def run_command(self, camera, body):
@@ -248,8 +271,7 @@ class SearchService:
         except (ValueError, AttributeError, TypeError):
             command = None
         if command == REBOOT_COMMAND:
-            with self.simulator.lock:
-                camera["reboots"] = camera.get("reboots", 0) + 1
+            camera["reboots"] = camera.get("reboots", 0) + 1
         return _status(camera["faults"].get("command_status", 0))
 
 

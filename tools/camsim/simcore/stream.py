@@ -25,9 +25,8 @@ Fault knobs in camera["faults"], applied to every connection:
 Journal entries (protocol "stream"): event "connect", "request" (command, channel, stream,
 begin, end, file, request as hex), "closed".
 """
+import asyncio
 import struct
-import threading
-import time
 
 from simcore import annexb
 from simcore.tcp_service import hold_until_closed, listen, receive_exact
@@ -45,10 +44,11 @@ AUDIO_BITS, AUDIO_CHANNELS, AUDIO_RATE = 16, 1, 8000
 NO_PAYLOAD_TYPE = 0xFF
 
 
-def start(simulator):
-    for camera in simulator.cameras:
-        listen(simulator, camera, camera["stream_port"],
-               lambda connection, cam: _serve(simulator, connection, cam))
+async def start(simulator):
+    async def serve(reader, writer, camera):
+        await _serve(simulator, reader, writer, camera)
+
+    await listen(simulator, simulator.cameras, lambda camera: camera["stream_port"], serve)
 
 
 def make_head(length, command, byte12=0, byte13=0):
@@ -72,15 +72,13 @@ class Frame:
 
 # The frames of each clip configuration, built once: the clips do not change during a run.
 _frames_cache = {}
-_frames_lock = threading.Lock()
 
 
 def _frames_of(settings):
     key = repr(sorted(settings.items()))
-    with _frames_lock:
-        if key not in _frames_cache:
-            _frames_cache[key] = _build_frames(settings)
-        return _frames_cache[key]
+    if key not in _frames_cache:
+        _frames_cache[key] = _build_frames(settings)
+    return _frames_cache[key]
 
 
 def _build_frames(settings):
@@ -111,15 +109,15 @@ def media_description(settings):
         int(settings.get("fps", 25)))
 
 
-def _serve(simulator, connection, camera):
+async def _serve(simulator, reader, writer, camera):
     journal = simulator.journal
     faults = camera["faults"]
     journal.record(camera["id"], "stream", event="connect")
     try:
         if faults.get("stream_silent"):
-            hold_until_closed(connection, simulator)
+            await hold_until_closed(reader)
             return
-        request = _read_request(connection)
+        request = await _read_request(reader)
         if request is None:
             return
         command = struct.unpack(">H", request[10:12])[0]
@@ -129,22 +127,22 @@ def _serve(simulator, connection, camera):
         settings = camera.get("stream", {})
         playback = command == PLAYBACK_REQUEST
         description = media_description(settings)
-        if not _send_ack(connection, faults, playback, description):
+        if not await _send_ack(writer, faults, playback, description):
             return
-        _push_frames(simulator, connection, faults, settings, playback, description)
-        hold_until_closed(connection, simulator)
+        await _push_frames(writer, faults, settings, playback, description)
+        await hold_until_closed(reader)
     finally:
         journal.record(camera["id"], "stream", event="closed")
 
 
-def _read_request(connection):
-    head = receive_exact(connection, HEAD_SIZE)
+async def _read_request(reader):
+    head = await receive_exact(reader, HEAD_SIZE)
     if len(head) < HEAD_SIZE or head[:4] != MAGIC:
         return None
     length = struct.unpack(">I", head[4:8])[0]
     if length not in (120, 192):
         return None
-    rest = receive_exact(connection, length - HEAD_SIZE)
+    rest = await receive_exact(reader, length - HEAD_SIZE)
     return head + rest if len(rest) == length - HEAD_SIZE else None
 
 
@@ -155,7 +153,7 @@ def _playback_fields(request):
     return {"begin": begin, "end": end, "file": request[128:192].split(b"\0", 1)[0]}
 
 
-def _send_ack(connection, faults, playback, description):
+async def _send_ack(writer, faults, playback, description):
     magic, length = MAGIC, 40
     command = PLAYBACK_ACK if playback else LIVE_ACK
     fault = faults.get("stream_bad_ack")
@@ -167,55 +165,58 @@ def _send_ack(connection, faults, playback, description):
         command = LIVE_FRAME
     ack = magic + make_head(length, command)[4:] + description
     if fault == "short":
-        connection.sendall(ack[:30])
+        writer.write(ack[:30])
+        await writer.drain()
         return False
-    connection.sendall(ack)
+    writer.write(ack)
+    await writer.drain()
     return True
 
 
-def _push_frames(simulator, connection, faults, settings, playback, description):
+async def _push_frames(writer, faults, settings, playback, description):
     frames = _frames_of(settings)
     if not frames:
         return
     realtime = settings.get("realtime", True)
     loop = settings.get("loop", True)
+    clock = asyncio.get_running_loop().time
     frame_word = 0
-    while not simulator.stopping.is_set():
-        started = time.monotonic()
+    while True:
+        started = clock()
         for frame in frames:
             if realtime:
-                delay = started + frame.timestamp / 1000.0 - time.monotonic()
-                if delay > 0:
-                    time.sleep(delay)
-            if not _send_frame(connection, faults, frame, frame_word, playback, description):
+                await asyncio.sleep(max(0.0, started + frame.timestamp / 1000.0 - clock()))
+            if not _send_frame(writer, faults, frame, frame_word, playback, description):
+                await writer.drain()
                 return
+            await writer.drain()
             frame_word += 1
         if not loop:
             return
 
 
-def _send_frame(connection, faults, frame, frame_word, playback, description):
-    """Sends one frame and the fault that follows it; False once the connection is done."""
+def _send_frame(writer, faults, frame, frame_word, playback, description):
+    """Queues one frame and the fault that follows it; False once the connection is done."""
     if playback:
         extra = int(faults.get("stream_playback_extra", 0))
         head = make_head(60 + extra, PLAYBACK_FRAME, 1 if extra else 0, 2 if extra else 0)
-        connection.sendall(head + frame.media_header(frame_word) + description +
-                           b"\xEE" * extra + frame.payload)
+        writer.write(head + frame.media_header(frame_word) + description +
+                     b"\xEE" * extra + frame.payload)
     else:
-        connection.sendall(make_head(40, LIVE_FRAME) + frame.media_header(frame_word) + frame.payload)
+        writer.write(make_head(40, LIVE_FRAME) + frame.media_header(frame_word) + frame.payload)
     sent = frame_word + 1
     if faults.get("stream_command3_after") == sent:
-        connection.sendall(make_head(40, SKIPPED_COMMAND))
+        writer.write(make_head(40, SKIPPED_COMMAND))
     if faults.get("stream_oversized_after") == sent:
         length = int(faults.get("stream_oversized_length", 0x7FFFFFF0))
-        connection.sendall(make_head(40, LIVE_FRAME) + frame.media_header(frame_word, length))
+        writer.write(make_head(40, LIVE_FRAME) + frame.media_header(frame_word, length))
         return False
     if faults.get("stream_bad_dollar_after") == sent:
-        connection.sendall(make_head(40, LIVE_FRAME) + b"#" + frame.media_header(frame_word)[1:] +
-                           frame.payload)
+        writer.write(make_head(40, LIVE_FRAME) + b"#" + frame.media_header(frame_word)[1:] +
+                     frame.payload)
     if faults.get("stream_close_mid_payload_after") == sent:
-        connection.sendall(make_head(40, LIVE_FRAME) + frame.media_header(frame_word) +
-                           frame.payload[:max(1, len(frame.payload) // 2)])
-        connection.close()
+        writer.write(make_head(40, LIVE_FRAME) + frame.media_header(frame_word) +
+                     frame.payload[:max(1, len(frame.payload) // 2)])
+        writer.close()
         return False
     return True

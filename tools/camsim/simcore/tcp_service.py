@@ -1,70 +1,71 @@
-"""TCP listeners shared by the camera services: one listener per camera and port, one
-thread per accepted connection."""
+"""TCP listeners shared by the camera services, on the simulator's event loop.
+
+Cameras on a network share one wildcard listener per port and are told apart by the
+address each connection came to, so thousands of cameras need a handful of sockets.
+Cameras on loopback get a listener on their own address instead: test processes on one
+host share the loopback ports, each with its own block of addresses.
+"""
+import asyncio
+import ipaddress
 import socket
-import threading
 
-# How often blocked accepts and reads look at the simulator's stop signal, in seconds.
-STOP_POLL_SECONDS = 0.2
-
-
-def listen(simulator, camera, port, handle_connection):
-    """Listens on the camera's own address and starts a daemon thread that runs
-    handle_connection(connection, camera) on a thread of its own per client."""
-    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-    listener.bind((camera["ip"], port))
-    listener.listen(64)
-    listener.settimeout(STOP_POLL_SECONDS)
-    threading.Thread(target=_accept_loop, args=(simulator, camera, listener, handle_connection),
-                     daemon=True).start()
+# Pending connections a listener holds: a batch run may log in to a thousand cameras at once.
+BACKLOG = 4096
+WILDCARD = "0.0.0.0"
+READ_CHUNK = 65536
 
 
-def _accept_loop(simulator, camera, listener, handle_connection):
-    with listener:
-        while not simulator.stopping.is_set():
-            try:
-                connection, _ = listener.accept()
-            except socket.timeout:
-                continue
-            except OSError:
-                return
-            connection.settimeout(None)
-            threading.Thread(target=_serve_one, args=(connection, camera, handle_connection),
-                             daemon=True).start()
-
-
-def _serve_one(connection, camera, handle_connection):
-    with connection:
+async def listen(simulator, cameras, port_of, handle_connection, on_refused=None):
+    """Serves port_of(camera) of every camera: runs handle_connection(reader, writer, camera)
+    as a task per client. Connections to an address that is no camera's are closed.
+    A port this process may not take raises PermissionError, or goes to
+    on_refused(port, error) and the other ports are still served."""
+    by_port = {}
+    for camera in cameras:
+        by_port.setdefault(int(port_of(camera)), {})[camera["ip"]] = camera
+    for port, cameras_at in by_port.items():
         try:
-            handle_connection(connection, camera)
-        except (ConnectionError, socket.timeout, OSError):
-            pass  # the client went away; nothing to answer
+            for address in _listening_addresses(cameras_at):
+                server = await asyncio.start_server(
+                    lambda reader, writer, at=cameras_at: _serve_one(reader, writer, at,
+                                                                     handle_connection),
+                    host=address, port=port, reuse_address=True, backlog=BACKLOG,
+                    family=socket.AF_INET)
+                simulator.close_at_end(server)
+        except PermissionError as error:
+            if on_refused is None:
+                raise
+            on_refused(port, error)
 
 
-def receive_exact(connection, count, simulator=None):
-    """Reads exactly count bytes; returns fewer only when the peer closed (or the simulator
-    stops)."""
-    data = bytearray()
-    while len(data) < count:
-        if simulator is not None and simulator.stopping.is_set():
-            break
-        try:
-            piece = connection.recv(count - len(data))
-        except socket.timeout:
-            continue
-        if not piece:
-            break
-        data += piece
-    return bytes(data)
+def _listening_addresses(cameras_at):
+    if any(ipaddress.ip_address(address).is_loopback for address in cameras_at):
+        return list(cameras_at)
+    return [WILDCARD]
 
 
-def hold_until_closed(connection, simulator):
-    """Keeps a connection open, reading and dropping whatever comes, until the peer closes
-    or the simulator stops."""
-    connection.settimeout(STOP_POLL_SECONDS)
-    while not simulator.stopping.is_set():
-        try:
-            if not connection.recv(65536):
-                return
-        except socket.timeout:
-            continue
+async def _serve_one(reader, writer, cameras_at, handle_connection):
+    camera = cameras_at.get(writer.get_extra_info("sockname")[0])
+    try:
+        if camera is not None:
+            await handle_connection(reader, writer, camera)
+    except (ConnectionError, OSError, asyncio.IncompleteReadError):
+        pass  # the client went away; nothing to answer
+    except asyncio.CancelledError:
+        pass  # the run ends; the connection task is the outermost frame, nobody awaits it
+    finally:
+        writer.close()
+
+
+async def hold_until_closed(reader):
+    """Keeps a connection open, reading and dropping whatever comes, until the peer closes."""
+    while await reader.read(READ_CHUNK):
+        pass
+
+
+async def receive_exact(reader, count):
+    """Reads exactly count bytes; returns fewer only when the peer closed."""
+    try:
+        return await reader.readexactly(count)
+    except asyncio.IncompleteReadError as error:
+        return error.partial

@@ -11,11 +11,11 @@ Fault knobs in camera["faults"]:
 Journal entries (protocol "upgrade"): event "head" (head as hex, magic_ok, command, length),
 "file" (received bytes, sha256 of them, complete), "progress" (percent sent), "closed".
 """
+import asyncio
 import hashlib
 import struct
-import time
 
-from simcore.tcp_service import hold_until_closed, listen, receive_exact
+from simcore.tcp_service import READ_CHUNK, hold_until_closed, listen, receive_exact
 
 PORT = 8001
 MAGIC = b"KTVQ"
@@ -23,18 +23,19 @@ UPGRADE_COMMAND = 0x1001
 PROGRESS_CODE = 0x1002
 # Refuse a head that announces more than any camera's flash could hold.
 LARGEST_FILE = 256 * 1024 * 1024
-READ_CHUNK = 65536
 
 
-def start(simulator):
-    for camera in simulator.cameras:
-        listen(simulator, camera, PORT, lambda connection, cam: _serve(simulator, connection, cam))
+async def start(simulator):
+    async def serve(reader, writer, camera):
+        await _serve(simulator, reader, writer, camera)
+
+    await listen(simulator, simulator.cameras, lambda camera: PORT, serve)
 
 
-def _serve(simulator, connection, camera):
+async def _serve(simulator, reader, writer, camera):
     journal = simulator.journal
     try:
-        head = receive_exact(connection, 16, simulator)
+        head = await receive_exact(reader, 16)
         if len(head) < 16:
             return
         command, _, length = struct.unpack(">III", head[4:16])
@@ -43,22 +44,22 @@ def _serve(simulator, connection, camera):
                        command=command, length=length)
         if not magic_ok or command != UPGRADE_COMMAND or length > LARGEST_FILE:
             return
-        received, digest = _receive_file(connection, length, simulator)
+        received, digest = await _receive_file(reader, length)
         journal.record(camera["id"], "upgrade", event="file", received=received,
                        sha256=digest, complete=received == length)
         if received < length or camera["faults"].get("upgrade_close_early"):
             return
-        _send_progress(simulator, connection, camera)
-        hold_until_closed(connection, simulator)
+        await _send_progress(simulator, writer, camera)
+        await hold_until_closed(reader)
     finally:
         journal.record(camera["id"], "upgrade", event="closed")
 
 
-def _receive_file(connection, length, simulator):
+async def _receive_file(reader, length):
     digest = hashlib.sha256()
     received = 0
-    while received < length and not simulator.stopping.is_set():
-        piece = receive_exact(connection, min(READ_CHUNK, length - received), simulator)
+    while received < length:
+        piece = await reader.read(min(READ_CHUNK, length - received))
         if not piece:
             break
         digest.update(piece)
@@ -66,17 +67,18 @@ def _receive_file(connection, length, simulator):
     return received, digest.hexdigest()
 
 
-def _send_progress(simulator, connection, camera):
+async def _send_progress(simulator, writer, camera):
     for entry in camera.get("upgrade_progress", [50, 100]):
         step = entry if isinstance(entry, dict) else {"percent": entry}
-        if simulator.stopping.wait(float(step.get("delay", 0))):
-            return
+        await asyncio.sleep(float(step.get("delay", 0)))
         message = (str(step.get("magic", "KTVQ")).encode("latin-1")[:4].ljust(4, b"\0") +
                    struct.pack(">III", int(step.get("code", PROGRESS_CODE)),
                                int(step["percent"]), 0))
         if "split" in step:
-            connection.sendall(message[:6])
-            time.sleep(float(step["split"]))
+            writer.write(message[:6])
+            await writer.drain()
+            await asyncio.sleep(float(step["split"]))
             message = message[6:]
-        connection.sendall(message)
+        writer.write(message)
+        await writer.drain()
         simulator.journal.record(camera["id"], "upgrade", event="progress", percent=step["percent"])

@@ -9,64 +9,50 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <algorithm>
 
-namespace {
-
-// Writes each recorded value into its control; Control is the map's real control type.
-template <typename Control, typename Value, typename Setter>
-void restoreAll(const QHash<QObject*, Value>& recorded, Setter setter) {
-    for (auto entry = recorded.cbegin(); entry != recorded.cend(); ++entry) {
-        setter(static_cast<Control*>(entry.key()), entry.value());
-    }
-}
-
-}  // namespace
+#include "combo_value.h"
 
 ControlAssignmentGroup::ControlAssignmentGroup(QObject* parent) : QObject(parent) {}
 
 void ControlAssignmentGroup::assignLineEdit(QLineEdit* edit, const QString& text) {
-    track(edit);
-    lineEdits_.insert(edit, text);
+    assign(edit, [edit, text] { edit->setText(text); });
 }
 
 void ControlAssignmentGroup::assignSpinBox(QSpinBox* spinBox, int value) {
-    track(spinBox);
-    spinBoxes_.insert(spinBox, value);
+    assign(spinBox, [spinBox, value] { spinBox->setValue(value); });
 }
 
 void ControlAssignmentGroup::assignComboBox(QComboBox* comboBox, int index) {
-    track(comboBox);
-    comboBoxes_.insert(comboBox, index);
+    assign(comboBox, [comboBox, index] { comboBox->setCurrentIndex(index); });
+}
+
+void ControlAssignmentGroup::assignComboValue(QComboBox* comboBox, const QVariant& value) {
+    assign(comboBox, [comboBox, value] { showComboValue(comboBox, value); });
 }
 
 void ControlAssignmentGroup::assignDoubleSpinBox(QDoubleSpinBox* spinBox, double value) {
-    track(spinBox);
-    doubleSpinBoxes_.insert(spinBox, value);
+    assign(spinBox, [spinBox, value] { spinBox->setValue(value); });
 }
 
 void ControlAssignmentGroup::assignCheckBox(QCheckBox* checkBox, bool checked) {
-    track(checkBox);
-    checkBoxes_.insert(checkBox, checked);
+    assign(checkBox, [checkBox, checked] { checkBox->setChecked(checked); });
 }
 
 void ControlAssignmentGroup::assignButton(QAbstractButton* button, bool checked) {
-    track(button);
-    buttons_.insert(button, checked);
+    assign(button, [button, checked] { button->setChecked(checked); });
 }
 
 void ControlAssignmentGroup::assignGroupBox(QGroupBox* groupBox, bool checked) {
-    track(groupBox);
-    groupBoxes_.insert(groupBox, checked);
+    assign(groupBox, [groupBox, checked] { groupBox->setChecked(checked); });
 }
 
 void ControlAssignmentGroup::assignSlider(QAbstractSlider* slider, int value) {
-    track(slider);
-    sliders_.insert(slider, value);
+    assign(slider, [slider, value] { slider->setValue(value); });
 }
 
 void ControlAssignmentGroup::assignTimeEdit(QTimeEdit* timeEdit, const QTime& time) {
-    track(timeEdit);
-    timeEdits_.insert(timeEdit, time);
+    assign(timeEdit, [timeEdit, time] { timeEdit->setTime(time); });
 }
 
 void ControlAssignmentGroup::addButton(QAbstractButton* button) {
@@ -79,31 +65,24 @@ void ControlAssignmentGroup::onButtonClicked(bool) {
 }
 
 void ControlAssignmentGroup::onButtonClicked() {
-    restoreAll<QSpinBox>(spinBoxes_, [](QSpinBox* c, int v) { c->setValue(v); });
-    restoreAll<QDoubleSpinBox>(doubleSpinBoxes_,
-                               [](QDoubleSpinBox* c, double v) { c->setValue(v); });
-    restoreAll<QLineEdit>(lineEdits_, [](QLineEdit* c, const QString& v) { c->setText(v); });
-    restoreAll<QComboBox>(comboBoxes_, [](QComboBox* c, int v) { c->setCurrentIndex(v); });
-    restoreAll<QCheckBox>(checkBoxes_, [](QCheckBox* c, bool v) { c->setChecked(v); });
-    restoreAll<QAbstractButton>(buttons_, [](QAbstractButton* c, bool v) { c->setChecked(v); });
-    restoreAll<QGroupBox>(groupBoxes_, [](QGroupBox* c, bool v) { c->setChecked(v); });
-    restoreAll<QAbstractSlider>(sliders_, [](QAbstractSlider* c, int v) { c->setValue(v); });
-    restoreAll<QTimeEdit>(timeEdits_, [](QTimeEdit* c, const QTime& v) { c->setTime(v); });
+    // Indexed: a change handler that a restore runs may destroy a control of the group.
+    for (size_t index = 0; index < assignments_.size(); ++index) {
+        const std::function<void()> restore = assignments_[index].restore;
+        restore();
+    }
 }
 
-void ControlAssignmentGroup::track(QObject* control) {
+void ControlAssignmentGroup::assign(QObject* control, std::function<void()> restore) {
+    forget(control);
     connect(control, &QObject::destroyed, this, &ControlAssignmentGroup::forget,
             Qt::UniqueConnection);
+    assignments_.push_back({control, std::move(restore)});
 }
 
 void ControlAssignmentGroup::forget(QObject* control) {
-    lineEdits_.remove(control);
-    spinBoxes_.remove(control);
-    comboBoxes_.remove(control);
-    doubleSpinBoxes_.remove(control);
-    checkBoxes_.remove(control);
-    buttons_.remove(control);
-    groupBoxes_.remove(control);
-    sliders_.remove(control);
-    timeEdits_.remove(control);
+    assignments_.erase(std::remove_if(assignments_.begin(), assignments_.end(),
+                                      [control](const Assignment& assignment) {
+                                          return assignment.control == control;
+                                      }),
+                       assignments_.end());
 }

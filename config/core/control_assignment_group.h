@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QTime>
+#include <QVariant>
+#include <functional>
+#include <vector>
 
 class QAbstractButton;
 class QAbstractSlider;
@@ -18,16 +20,21 @@ class QTimeEdit;
 // camera's defaults, recorded while the page loads). A click writes every recorded value
 // into its control with the control's usual setter, so the page's own change handlers run
 // as if the user had made the change; nothing goes to the camera until the page is saved.
-// A control that is destroyed drops out of the group, so a later restore never touches it.
+// The values go back in the order they were recorded, since one control's handler may set
+// another. A control that is destroyed drops out of the group, so a later restore never
+// touches it.
 class ControlAssignmentGroup : public QObject {
     Q_OBJECT
 public:
     explicit ControlAssignmentGroup(QObject* parent);
 
-    // Each records the control's value, replacing the one recorded before.
+    // Each records the control's value, replacing the one recorded before; the control
+    // then takes its place after the controls recorded so far.
     void assignLineEdit(QLineEdit* edit, const QString& text);
     void assignSpinBox(QSpinBox* spinBox, int value);
     void assignComboBox(QComboBox* comboBox, int index);
+    // For a combo whose items carry camera values (combo_value.h): selects the value's item.
+    void assignComboValue(QComboBox* comboBox, const QVariant& value);
     void assignDoubleSpinBox(QDoubleSpinBox* spinBox, double value);
     void assignCheckBox(QCheckBox* checkBox, bool checked);
     void assignButton(QAbstractButton* button, bool checked);
@@ -46,17 +53,11 @@ private slots:
     void forget(QObject* control);
 
 private:
-    void track(QObject* control);
+    struct Assignment {
+        QObject* control;
+        std::function<void()> restore;
+    };
+    void assign(QObject* control, std::function<void()> restore);
 
-    // Keyed by the control as a QObject, so that a control being destroyed can still be
-    // looked up; the kind of each map says what it really is.
-    QHash<QObject*, QString> lineEdits_;
-    QHash<QObject*, int> spinBoxes_;
-    QHash<QObject*, int> comboBoxes_;
-    QHash<QObject*, double> doubleSpinBoxes_;
-    QHash<QObject*, bool> checkBoxes_;
-    QHash<QObject*, bool> buttons_;
-    QHash<QObject*, bool> groupBoxes_;
-    QHash<QObject*, int> sliders_;
-    QHash<QObject*, QTime> timeEdits_;
+    std::vector<Assignment> assignments_;  // in the order they were recorded
 };

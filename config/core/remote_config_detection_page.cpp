@@ -94,8 +94,8 @@ bool RemoteConfigDialog::loadRegionsOfInterest(QVector<int>& regionOfSlot) {
         QPolygonF polygon;
         const int points = qBound(0, region.pointCount.value, int(NETSDK_ROI_POINTS));
         for (int point = 0; point < points; ++point) {
-            polygon << QPointF(floatFromWord(region.points[point].x.value),
-                               floatFromWord(region.points[point].y.value));
+            polygon << QPointF(percentFromWord(region.points[point].x.value),
+                               percentFromWord(region.points[point].y.value));
         }
         taskStore_->setRegion(slot, polygon, QColor(QRgb(region.normalColour.value)),
                               QColor(QRgb(region.alarmColour.value)));

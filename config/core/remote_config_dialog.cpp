@@ -1,5 +1,6 @@
 #include "remote_config_dialog.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QHostAddress>
@@ -7,6 +8,7 @@
 
 #include "ShieldTaskManager.h"
 #include "VideoShow.h"
+#include "combo_value.h"
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
@@ -40,6 +42,32 @@ RemoteConfigDialog::RemoteConfigDialog(const QString& address, QWidget* parent)
     setWindowTitle(
         tr("%1 @%2 - V%3").arg(windowTitle(), address_, QCoreApplication::applicationVersion()));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    giveCombosTheirValues();
+    // Nothing of the Ethernet page is read yet: its save would send blanks.
+    ui->btnSaveNetworkConfig->setEnabled(false);
+}
+
+void RemoteConfigDialog::giveCombosTheirValues() {
+    // The encoders count from 1; the other combos' values are their positions.
+    numberComboItems(ui->cbxMainStreamEncoder, 1);
+    numberComboItems(ui->cbxSubStreamEncoder, 1);
+    const QList<QComboBox*> fromZero = {ui->cbxMainStreamBitRateCtrlMode,
+                                        ui->cbxSubStreamBitRateCtrlMode,
+                                        ui->cbxAudioInputMode,
+                                        ui->cbxAudioEncoderPayload,
+                                        ui->cbxAudioDecoderPayload,
+                                        ui->iRCUTComboBox,
+                                        ui->cbxLightDeviceType,
+                                        ui->cbxSystemTimeSyncType,
+                                        ui->cbxStreamIdx,
+                                        ui->cbxDisplayChinese,
+                                        ui->cbxTimeFormt12HRs,
+                                        ui->cbxOSDDateFormat};
+    for (QComboBox* combo : fromZero) {
+        numberComboItems(combo, 0);
+    }
+    valueComboItemsByText(ui->cbxAudioSampleRate);
+    valueComboItemsByText(ui->cbxAudioSampleBitWidth);
 }
 
 RemoteConfigDialog::~RemoteConfigDialog() {

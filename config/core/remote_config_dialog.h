@@ -129,6 +129,8 @@ private slots:
     void on_btnSaveHumanoidRecognitionConfig_clicked();
 
 private:
+    // Gives the items of the combos that show camera values those values (combo_value.h).
+    void giveCombosTheirValues();
     NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
     void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
     void loadVideoEncoderPage();
@@ -149,6 +151,7 @@ private:
 
     // Writers and helpers of the built-in pages.
     void showCapabilities();
+    bool staticAddressAcceptable();
     // The restore group of a restore button, connected to the button once.
     ControlAssignmentGroup* restoreGroup(QAbstractButton* button);
     bool saveVideoEncoder(int stream);

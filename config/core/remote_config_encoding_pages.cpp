@@ -7,10 +7,12 @@
 #include <iterator>
 #include <memory>
 
+#include "combo_value.h"
 #include "control_assignment_group.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
 #include "wait_for.h"
+#include "zrsdk_instance.h"
 
 namespace {
 
@@ -43,19 +45,6 @@ QString resolutionText(uint32_t value) {
     return QString("%1 x %2").arg(value / 10000).arg(value % 10000);
 }
 
-// The sample rate and width combos are shown, not edited, yet the save sends what they
-// show. A value they do not list gets an item of its own, so a save that only changes the
-// volumes sends back the camera's value instead of 0 or a neighbour's.
-void showListedValue(QComboBox* combo, int value) {
-    const QString text = QString::number(value);
-    int index = combo->findText(text);
-    if (index < 0) {
-        combo->addItem(text);
-        index = combo->count() - 1;
-    }
-    combo->setCurrentIndex(index);
-}
-
 }  // namespace
 
 ControlAssignmentGroup* RemoteConfigDialog::restoreGroup(QAbstractButton* button) {
@@ -75,8 +64,8 @@ void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_EN
     const StreamWidgets widgets = streamWidgets(*ui, stream);
     ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultVideoEncoder);
 
-    widgets.encoder->setCurrentIndex(record.encoder.value - 1);
-    group->assignComboBox(widgets.encoder, record.encoder.defaultValue - 1);
+    showComboValue(widgets.encoder, record.encoder.value);
+    group->assignComboValue(widgets.encoder, record.encoder.defaultValue);
 
     // The camera's count is not trusted beyond the room of the list.
     const int count =
@@ -93,8 +82,8 @@ void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_EN
         }
     }
 
-    widgets.rateControl->setCurrentIndex(record.rateControl.value);
-    group->assignComboBox(widgets.rateControl, record.rateControl.defaultValue);
+    showComboValue(widgets.rateControl, record.rateControl.value);
+    group->assignComboValue(widgets.rateControl, record.rateControl.defaultValue);
     widgets.bitRate->setValue(record.bitRate.value);
     group->assignSpinBox(widgets.bitRate, record.bitRate.defaultValue);
     widgets.frameRate->setValue(record.frameRate.value);
@@ -106,9 +95,9 @@ void RemoteConfigDialog::fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_EN
 bool RemoteConfigDialog::saveVideoEncoder(int stream) {
     const StreamWidgets widgets = streamWidgets(*ui, stream);
     auto record = std::make_unique<NETSDK_PARAM_VIDEO_ENCODE>();
-    record->encoder.value = widgets.encoder->currentIndex() + 1;
+    record->encoder.value = widgets.encoder->currentData().toInt();
     record->resolution.value = int32_t(widgets.resolution->currentData().toUInt());
-    record->rateControl.value = widgets.rateControl->currentIndex();
+    record->rateControl.value = widgets.rateControl->currentData().toInt();
     record->bitRate.value = widgets.bitRate->value();
     record->frameRate.value = widgets.frameRate->value();
     record->keyInterval.value = widgets.keyInterval->value();
@@ -128,25 +117,28 @@ void RemoteConfigDialog::on_btnSaveVideoEncoder_clicked() {
     }
     WaitFor busy(tr("正在设置视频编码参数，请稍后..."), this);
     busy.wait(kVideoEncoderWaitMs);
+    // The overlays of the video pages convert through the sub stream's picture size.
+    session_->streamResolution(1, true);
 }
 
 // ---- Audio capture -----------------------------------------------------------------------------
 
 void RemoteConfigDialog::showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE& record) {
-    showListedValue(ui->cbxAudioSampleRate, record.sampleRate.value);
-    showListedValue(ui->cbxAudioSampleBitWidth, record.sampleBits.value);
+    // The sample rate and width are shown, not edited, yet the save sends what they show.
+    showComboValue(ui->cbxAudioSampleRate, record.sampleRate.value);
+    showComboValue(ui->cbxAudioSampleBitWidth, record.sampleBits.value);
     ui->spbAudioInputVolume->setValue(record.captureVolume.value);
     ui->spbAudioOutputVolume->setValue(record.playbackVolume.value);
-    ui->cbxAudioInputMode->setCurrentIndex(record.input.value);
+    showComboValue(ui->cbxAudioInputMode, record.input.value);
 }
 
 void RemoteConfigDialog::on_btnSaveAudioAiaoConfig_clicked() {
     auto record = std::make_unique<NETSDK_PARAM_AUDIO_CAPTURE>();
-    record->sampleRate.value = ui->cbxAudioSampleRate->currentText().toInt();
-    record->sampleBits.value = ui->cbxAudioSampleBitWidth->currentText().toInt();
+    record->sampleRate.value = ui->cbxAudioSampleRate->currentData().toInt();
+    record->sampleBits.value = ui->cbxAudioSampleBitWidth->currentData().toInt();
     record->captureVolume.value = ui->spbAudioInputVolume->value();
     record->playbackVolume.value = ui->spbAudioOutputVolume->value();
-    record->input.value = ui->cbxAudioInputMode->currentIndex();
+    record->input.value = ui->cbxAudioInputMode->currentData().toInt();
     if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_CAPTURE, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("设置音频采集参数失败");
@@ -169,8 +161,8 @@ void RemoteConfigDialog::loadAudioPage() {
     ui->ckbAudioEncoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
                                                                          : Qt::Unchecked);
     group->assignCheckBox(ui->ckbAudioEncoderEnabled, record->enabled.defaultValue != 0);
-    ui->cbxAudioEncoderPayload->setCurrentIndex(record->codec.value);
-    group->assignComboBox(ui->cbxAudioEncoderPayload, record->codec.defaultValue);
+    showComboValue(ui->cbxAudioEncoderPayload, record->codec.value);
+    group->assignComboValue(ui->cbxAudioEncoderPayload, record->codec.defaultValue);
     // The decoder's payload is kept for the save but not offered for editing.
     ui->cbxAudioDecoderPayload->hide();
 
@@ -183,8 +175,8 @@ void RemoteConfigDialog::loadAudioPage() {
     ui->ckbAudioDecoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
                                                                          : Qt::Unchecked);
     group->assignCheckBox(ui->ckbAudioDecoderEnabled, record->enabled.defaultValue != 0);
-    ui->cbxAudioDecoderPayload->setCurrentIndex(record->codec.value);
-    group->assignComboBox(ui->cbxAudioDecoderPayload, record->codec.defaultValue);
+    showComboValue(ui->cbxAudioDecoderPayload, record->codec.value);
+    group->assignComboValue(ui->cbxAudioDecoderPayload, record->codec.defaultValue);
 }
 
 void RemoteConfigDialog::on_ckbAudioEncoderEnabled_stateChanged(int state) {
@@ -208,9 +200,11 @@ bool RemoteConfigDialog::saveAudioCodec(int id, bool enabled, int payload, const
 
 void RemoteConfigDialog::on_btnSaveAudioEncoderConfig_clicked() {
     if (!saveAudioCodec(NETSDK_PARAM_ID_AUDIO_ENCODE, ui->ckbAudioEncoderEnabled->isChecked(),
-                        ui->cbxAudioEncoderPayload->currentIndex(), "设置音频编码器配置失败") ||
+                        ui->cbxAudioEncoderPayload->currentData().toInt(),
+                        "设置音频编码器配置失败") ||
         !saveAudioCodec(NETSDK_PARAM_ID_AUDIO_DECODE, ui->ckbAudioDecoderEnabled->isChecked(),
-                        ui->cbxAudioDecoderPayload->currentIndex(), "设置音频解码器配置失败")) {
+                        ui->cbxAudioDecoderPayload->currentData().toInt(),
+                        "设置音频解码器配置失败")) {
         return;
     }
     WaitFor busy(tr("正在配置音频编解码器参数，请稍后..."), this);

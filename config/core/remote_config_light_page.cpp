@@ -5,6 +5,7 @@
 #include <QTime>
 #include <memory>
 
+#include "combo_value.h"
 #include "control_assignment_group.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
@@ -95,8 +96,8 @@ void RemoteConfigDialog::loadLightPage() {
     const int irCut = session_->irCutMode(&irCutDefault);
     // An unreadable IR cut keeps the choice shown; restoring it would select nothing.
     if (irCut >= 0) {
-        ui->iRCUTComboBox->setCurrentIndex(irCut);
-        group->assignComboBox(ui->iRCUTComboBox, irCutDefault);
+        showComboValue(ui->iRCUTComboBox, irCut);
+        group->assignComboValue(ui->iRCUTComboBox, irCutDefault);
     }
 
     ui->cbxLightDeviceLightType->clear();
@@ -111,7 +112,7 @@ void RemoteConfigDialog::loadLightPage() {
 
     setComboIndexOfBit(ui->cbxLightDeviceImageMode, record->imageMode.value);
     group->assignComboBox(ui->cbxLightDeviceImageMode, indexOfBit(record->imageMode.defaultValue));
-    ui->cbxLightDeviceType->setCurrentIndex(record->photosensor.value);
+    showComboValue(ui->cbxLightDeviceType, record->photosensor.value);
 
     setSliderIndexOfBit(ui->sldLightDeviceLightTurnOnSens, record->turnOnSensitivity.value);
     group->assignSlider(ui->sldLightDeviceLightTurnOnSens,
@@ -217,7 +218,7 @@ void RemoteConfigDialog::setLightPair(int lightType, int dimming, int brightness
 }
 
 void RemoteConfigDialog::on_btnSaveLightDeviceConfig_clicked() {
-    if (!session_->setIrCutMode(ui->iRCUTComboBox->currentIndex())) {
+    if (!session_->setIrCutMode(ui->iRCUTComboBox->currentData().toInt())) {
         qDebug("设置IRCUT配置失败");
     }
     const QSize red = ui->cbxLightDeviceLightType->itemData(RedLight).toSize();
@@ -229,7 +230,7 @@ void RemoteConfigDialog::on_btnSaveLightDeviceConfig_clicked() {
     record->warmBrightness.value = warm.height();
     record->lightMode.value = ui->cbxLightDeviceLightMode->currentData().toInt();
     record->imageMode.value = bitOfIndex(ui->cbxLightDeviceImageMode->currentIndex());
-    record->photosensor.value = ui->cbxLightDeviceType->currentIndex();
+    record->photosensor.value = ui->cbxLightDeviceType->currentData().toInt();
     record->turnOnSensitivity.value = bitOfIndex(ui->sldLightDeviceLightTurnOnSens->value());
     record->adjustSensitivity.value = bitOfIndex(ui->sldLightDeviceLightAutoAdjSens->value());
     record->nightPeriod.ranges[0].value =

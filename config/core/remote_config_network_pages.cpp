@@ -12,6 +12,7 @@
 
 #include "ipaddress.h"
 #include "remote_config_dialog.h"
+#include "static_address_check.h"
 #include "ui_remote_config_dialog.h"
 #include "zrsdk_instance.h"
 
@@ -76,6 +77,8 @@ Qt::CheckState checkState(bool on) {
 }  // namespace
 
 void RemoteConfigDialog::loadNetworkPage() {
+    // The save writes all three records from the form: it waits for a load of every one.
+    ui->btnSaveNetworkConfig->setEnabled(false);
     auto network = std::make_unique<NETSDK_PARAM_NETWORK>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_NETWORK, network.get(),
                         int(sizeof(*network))) != 0) {
@@ -117,6 +120,7 @@ void RemoteConfigDialog::loadNetworkPage() {
     const bool adapting = adaption->enabled.value != 0;
     ui->fixed_edtNetIpAdaption->setText(adapting ? tr("Yes") : tr("No"));
     ui->ckxNetIpAdaption->setCheckState(checkState(adapting));
+    ui->btnSaveNetworkConfig->setEnabled(true);
 
     showCapabilities();
 }
@@ -147,7 +151,36 @@ void RemoteConfigDialog::on_ckxDHCP_stateChanged(int state) {
     }
 }
 
+// Warns about the first wrong field of a static address; true when there is none. With DHCP
+// on the addresses are the camera's business.
+bool RemoteConfigDialog::staticAddressAcceptable() {
+    if (ui->ckxDHCP->isChecked()) {
+        return true;
+    }
+    QString field;
+    switch (invalidStaticAddressField(ui->edtIPAddress->getIP(), ui->edtNetMask->getIP(),
+                                      ui->edtGateway->getIP())) {
+        case StaticAddressField::None:
+            return true;
+        case StaticAddressField::Address:
+            field = tr("IP地址");
+            break;
+        case StaticAddressField::Mask:
+            field = tr("子网掩码");
+            break;
+        case StaticAddressField::Gateway:
+            field = tr("网关");
+            break;
+    }
+    QMessageBox::warning(this, tr("以太网设置"),
+                         tr("%1无效，请检查后重新保存，设置没有发送。").arg(field));
+    return false;
+}
+
 void RemoteConfigDialog::on_btnSaveNetworkConfig_clicked() {
+    if (!staticAddressAcceptable()) {
+        return;
+    }
     auto dns = std::make_unique<NETSDK_PARAM_DNS>();
     parseAddress(ui->edtDNS1->getIP(), dns->primary.address);
     parseAddress(ui->edtDNS2->getIP(), dns->secondary.address);

@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <memory>
 
+#include "combo_value.h"
 #include "control_assignment_group.h"
 #include "remote_config_dialog.h"
 #include "slot_float.h"
@@ -14,18 +15,12 @@ namespace {
 constexpr int kOsdTitles = 4;
 constexpr int kOsdApplyMs = 3000;
 
-// The title text field, also where the camera's default title follows it.
+// The title text field.
 constexpr int kTitleField = int(sizeof(NETSDK_OSD_TITLE::text));
 
 // A text field read up to its terminator, never past the field when the camera sent none.
 QString fieldText(const char* field, int size) {
     return QString::fromUtf8(field, int(qstrnlen(field, size)));
-}
-
-// The camera's default title, stored right after the title in the record.
-QString defaultTitleText(const NETSDK_OSD_TITLE& title) {
-    static_assert(sizeof(title.reserved809) >= kTitleField, "the default title fits its field");
-    return fieldText(reinterpret_cast<const char*>(title.reserved809), kTitleField);
 }
 
 std::unique_ptr<NETSDK_PARAM_OSD> readOsd(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNEL* channel) {
@@ -49,28 +44,28 @@ void RemoteConfigDialog::loadOSDPage() {
 
     ui->gbxOSDDateTime->setChecked(record->dateTimeShown.value != 0);
     group->assignGroupBox(ui->gbxOSDDateTime, record->dateTimeShown.defaultValue != 0);
-    ui->dspbOSDDateTimePosX->setValue(floatFromWord(record->dateTimeX.value));
+    ui->dspbOSDDateTimePosX->setValue(percentFromWord(record->dateTimeX.value));
     group->assignDoubleSpinBox(ui->dspbOSDDateTimePosX,
-                               floatFromWord(record->dateTimeX.defaultValue));
-    ui->dspbOSDDateTimePosY->setValue(floatFromWord(record->dateTimeY.value));
+                               percentFromWord(record->dateTimeX.defaultValue));
+    ui->dspbOSDDateTimePosY->setValue(percentFromWord(record->dateTimeY.value));
     group->assignDoubleSpinBox(ui->dspbOSDDateTimePosY,
-                               floatFromWord(record->dateTimeY.defaultValue));
+                               percentFromWord(record->dateTimeY.defaultValue));
     ui->ckbDisplayWeekday->setCheckState(record->weekdayShown.value != 0 ? Qt::Checked
                                                                          : Qt::Unchecked);
     group->assignCheckBox(ui->ckbDisplayWeekday, record->weekdayShown.defaultValue != 0);
-    ui->cbxDisplayChinese->setCurrentIndex(record->weekdayStyle.value);
-    group->assignComboBox(ui->cbxDisplayChinese, record->weekdayStyle.defaultValue);
-    ui->cbxTimeFormt12HRs->setCurrentIndex(record->clockFormat.value);
-    group->assignComboBox(ui->cbxTimeFormt12HRs, record->clockFormat.defaultValue);
-    ui->cbxOSDDateFormat->setCurrentIndex(record->dateFormat.value);
-    group->assignComboBox(ui->cbxOSDDateFormat, record->dateFormat.defaultValue);
+    showComboValue(ui->cbxDisplayChinese, record->weekdayStyle.value);
+    group->assignComboValue(ui->cbxDisplayChinese, record->weekdayStyle.defaultValue);
+    showComboValue(ui->cbxTimeFormt12HRs, record->clockFormat.value);
+    group->assignComboValue(ui->cbxTimeFormt12HRs, record->clockFormat.defaultValue);
+    showComboValue(ui->cbxOSDDateFormat, record->dateFormat.value);
+    group->assignComboValue(ui->cbxOSDDateFormat, record->dateFormat.defaultValue);
 
     const NETSDK_OSD_TITLE& title = record->titles[0];
     showOsdTitle(title);
     group->assignCheckBox(ui->ckbTitleEnabled, title.shown.defaultValue != 0);
-    group->assignDoubleSpinBox(ui->dspbOSDTitlePosX, floatFromWord(title.x.defaultValue));
-    group->assignDoubleSpinBox(ui->dspbOSDTitlePosY, floatFromWord(title.y.defaultValue));
-    group->assignLineEdit(ui->edtTitleText, defaultTitleText(title));
+    group->assignDoubleSpinBox(ui->dspbOSDTitlePosX, percentFromWord(title.x.defaultValue));
+    group->assignDoubleSpinBox(ui->dspbOSDTitlePosY, percentFromWord(title.y.defaultValue));
+    // The record holds no default title: a restore leaves the title as it is.
 
     // Only the first channel's title is edited here; the choice is shown, not offered.
     ui->cbxTitleChannel->setCurrentIndex(0);
@@ -82,8 +77,8 @@ void RemoteConfigDialog::loadOSDPage() {
 
 void RemoteConfigDialog::showOsdTitle(const NETSDK_OSD_TITLE& title) {
     ui->ckbTitleEnabled->setCheckState(title.shown.value != 0 ? Qt::Checked : Qt::Unchecked);
-    ui->dspbOSDTitlePosX->setValue(floatFromWord(title.x.value));
-    ui->dspbOSDTitlePosY->setValue(floatFromWord(title.y.value));
+    ui->dspbOSDTitlePosX->setValue(percentFromWord(title.x.value));
+    ui->dspbOSDTitlePosY->setValue(percentFromWord(title.y.value));
     ui->edtTitleText->setText(fieldText(title.text, kTitleField));
 }
 
@@ -138,9 +133,9 @@ void RemoteConfigDialog::on_btnSaveVideoOSDConfig_clicked() {
     record->dateTimeX.value = wordFromFloat(float(ui->dspbOSDDateTimePosX->value()));
     record->dateTimeY.value = wordFromFloat(float(ui->dspbOSDDateTimePosY->value()));
     record->weekdayShown.value = ui->ckbDisplayWeekday->checkState() == Qt::Checked ? 1 : 0;
-    record->weekdayStyle.value = ui->cbxDisplayChinese->currentIndex();
-    record->clockFormat.value = ui->cbxTimeFormt12HRs->currentIndex();
-    record->dateFormat.value = ui->cbxOSDDateFormat->currentIndex();
+    record->weekdayStyle.value = ui->cbxDisplayChinese->currentData().toInt();
+    record->clockFormat.value = ui->cbxTimeFormt12HRs->currentData().toInt();
+    record->dateFormat.value = ui->cbxOSDDateFormat->currentData().toInt();
 
     const int channel = qBound(0, ui->cbxTitleChannel->currentIndex(), kOsdTitles - 1);
     NETSDK_OSD_TITLE& title = record->titles[channel];

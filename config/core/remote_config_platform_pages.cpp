@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <memory>
 
+#include "combo_value.h"
 #include "record_text.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
@@ -48,7 +49,7 @@ void RemoteConfigDialog::loadGB28181Page() {
     ui->edtPasswd->setText(recordText(record->password));
     ui->edtPasswdConfirm->setText(recordText(record->password));
     ui->spbDevPort->setValue(record->localPort);
-    ui->cbxStreamIdx->setCurrentIndex(record->stream);
+    showComboValue(ui->cbxStreamIdx, record->stream);
     // Each ID field holds 32 channel IDs of 32 bytes; the page edits the first channel's.
     ui->edtVideoID->setText(recordText(record->videoChannelIds[0]));
     ui->edtAudioID->setText(recordText(record->audioOutputIds[0]));
@@ -70,7 +71,7 @@ void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {
     record->heartbeatSeconds = ui->spbKeepAlive->value();
     record->heartbeatMisses = ui->spbKeepAliveNum->value();
     record->localPort = ui->spbDevPort->value();
-    record->stream = ui->cbxStreamIdx->currentIndex();
+    record->stream = ui->cbxStreamIdx->currentData().toInt();
     // The forms hold each text to its field; anything longer is not sent at all.
     const bool textsFit = copyText(record->serverAddress, enteredAddress(ui->edtServerHost)) &&
                           copyText(record->serverId, ui->edtServerID->text()) &&

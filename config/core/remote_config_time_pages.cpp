@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 
+#include "combo_value.h"
 #include "record_text.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
@@ -69,7 +70,7 @@ void RemoteConfigDialog::loadTimePage() {
         qDebug("获取设备时间配置失败");
         return;
     }
-    ui->cbxSystemTimeSyncType->setCurrentIndex(record->mode.value);
+    showComboValue(ui->cbxSystemTimeSyncType, record->mode.value);
     // The form starts on NTP with every row shown: an NTP camera changes no index, so the
     // rows are sorted out here as well.
     on_cbxSystemTimeSyncType_currentIndexChanged(ui->cbxSystemTimeSyncType->currentIndex());
@@ -81,13 +82,8 @@ void RemoteConfigDialog::loadTimePage() {
     for (const TimeZoneEntry& zone : kTimeZones) {
         ui->cbxManualTimeZone->addItem(QString::fromLatin1(zone.text), zone.offsetSeconds);
     }
-    int zoneIndex = ui->cbxManualTimeZone->findData(record->timeZone);
-    if (zoneIndex < 0) {
-        // Showing another zone would send that one back with the next save.
-        ui->cbxManualTimeZone->addItem(zoneText(record->timeZone), record->timeZone);
-        zoneIndex = ui->cbxManualTimeZone->count() - 1;
-    }
-    ui->cbxManualTimeZone->setCurrentIndex(zoneIndex);
+    // Showing another zone would send that one back with the next save.
+    showComboValue(ui->cbxManualTimeZone, record->timeZone, zoneText(record->timeZone));
     ui->dteManualUTC->setDateTime(
         QDateTime::fromSecsSinceEpoch(qint64(uint32_t(record->manualTime)), Qt::LocalTime));
     // "Same as this computer" stays ticked across reloads and keeps the mode manual: showing
@@ -115,8 +111,8 @@ void RemoteConfigDialog::on_cbxSystemTimeSyncType_currentIndexChanged(int index)
 void RemoteConfigDialog::on_ckbSyncByCompute_stateChanged(int state) {
     const bool followComputer = state != 0;
     if (followComputer) {
-        ui->cbxManualTimeZone->setCurrentIndex(
-            ui->cbxManualTimeZone->findData(computerZoneOffset()));
+        const int offset = computerZoneOffset();
+        showComboValue(ui->cbxManualTimeZone, offset, zoneText(offset));
         ui->dteManualUTC->setDateTime(QDateTime::currentDateTime());
         ui->cbxSystemTimeSyncType->setCurrentIndex(1);
     }
@@ -127,7 +123,7 @@ void RemoteConfigDialog::on_ckbSyncByCompute_stateChanged(int state) {
 
 void RemoteConfigDialog::on_btnSaveSystemTimeConfig_clicked() {
     auto record = std::make_unique<NETSDK_PARAM_TIME>();
-    const int mode = ui->cbxSystemTimeSyncType->currentIndex();
+    const int mode = ui->cbxSystemTimeSyncType->currentData().toInt();
     record->mode.value = mode;
     record->ntpEnabled = mode == 0 ? 1 : 0;
     if (!copyRecordText(record->ntpServer, sizeof(record->ntpServer),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -15,4 +17,12 @@ inline int32_t wordFromFloat(float value) {
     int32_t word;
     std::memcpy(&word, &value, sizeof(word));
     return word;
+}
+
+// A position word in percent of the picture, held to 0..100 before anything converts it to
+// pixels: a value that is not a number (a damaged record) counts as 0, an infinite or huge
+// one as the nearer edge.
+inline double percentFromWord(int32_t word) {
+    const float value = floatFromWord(word);
+    return std::isnan(value) ? 0.0 : qBound(0.0, double(value), 100.0);
 }

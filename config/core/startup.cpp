@@ -13,20 +13,28 @@ LoginOptions readCommandLine(QCommandLineParser& parser, const QStringList& argu
     parser.setApplicationDescription(QCoreApplication::translate("main", "IPC 远程配置"));
     parser.addHelpOption();
     parser.addVersionOption();
+    // Descriptions and value names are marked for the catalogues where they are written and
+    // translated here.
     const auto option = [](const char* shortName, const char* longName, const char* description,
                            const char* valueName, const QString& fallback) {
-        return QCommandLineOption(
-            {shortName, longName}, QCoreApplication::translate("main", description, "command line"),
-            QCoreApplication::translate("main", valueName, "command line"), fallback);
+        return QCommandLineOption({shortName, longName},
+                                  QCoreApplication::translate("main", description),
+                                  QCoreApplication::translate("main", valueName), fallback);
     };
     const QCommandLineOption ip =
-        option("i", "ip", "目标 IPC 的 IP 地址，多个地址用';'分割", "ip", QString());
-    const QCommandLineOption user = option("u", "user", "登录用户名", "user", QString());
-    const QCommandLineOption password = option("p", "password", "登录密码", "password", QString());
+        option("i", "ip", QT_TRANSLATE_NOOP("main", "目标 IPC 的 IP 地址，多个地址用';'分割"),
+               QT_TRANSLATE_NOOP("main", "ip"), QString());
+    const QCommandLineOption user = option("u", "user", QT_TRANSLATE_NOOP("main", "登录用户名"),
+                                           QT_TRANSLATE_NOOP("main", "user"), QString());
+    const QCommandLineOption password =
+        option("p", "password", QT_TRANSLATE_NOOP("main", "登录密码"),
+               QT_TRANSLATE_NOOP("main", "password"), QString());
     const QCommandLineOption session =
-        option("s", "session", "登录 IPC 的会话端口", "session port", "80");
+        option("s", "session", QT_TRANSLATE_NOOP("main", "登录 IPC 的会话端口"),
+               QT_TRANSLATE_NOOP("main", "session port"), "80");
     const QCommandLineOption stream =
-        option("e", "stream", "登录 IPC 的流端口", "stream port", "1680");
+        option("e", "stream", QT_TRANSLATE_NOOP("main", "登录 IPC 的流端口"),
+               QT_TRANSLATE_NOOP("main", "stream port"), "1680");
     parser.addOptions({ip, user, password, session, stream});
     parser.process(arguments);
 

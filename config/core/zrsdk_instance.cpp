@@ -283,14 +283,16 @@ QJsonDocument ZRSDKInstance::deviceInfo() {
 QJsonDocument ZRSDKInstance::queryJson(int command) {
     lastReply_ = QJsonDocument();
     NETSDK_ProductTest(login_, command, &ZRSDKInstance::onProductTestJsonCallback, nullptr, this);
-    qDebug().noquote() << lastReply_.toJson(QJsonDocument::Compact);
+    qDebug("JSON command %d: %s", command, lastReply_.isEmpty() ? "no document" : "read");
     return lastReply_;
 }
 
-void ZRSDKInstance::sendJson(int command, const QJsonDocument& document) {
+bool ZRSDKInstance::sendJson(int command, const QJsonDocument& document) {
     const QByteArray text = document.toJson(QJsonDocument::Compact);
-    qDebug().noquote() << text;
-    NETSDK_ProductTest(login_, command, &ignoreReply, text.constData(), this);
+    const bool accepted =
+        NETSDK_ProductTest(login_, command, &ignoreReply, text.constData(), this) == 0;
+    qDebug("JSON command %d: %s", command, accepted ? "accepted" : "refused");
+    return accepted;
 }
 
 QJsonDocument ZRSDKInstance::storageInfo() {
@@ -301,32 +303,32 @@ QJsonDocument ZRSDKInstance::recordConfig(bool defaults) {
     return queryJson(kRecordGet + (defaults ? kDefaultsOffset : 0));
 }
 
-void ZRSDKInstance::setRecordConfig(const QJsonDocument& document) {
-    sendJson(kRecordSet, document);
+bool ZRSDKInstance::setRecordConfig(const QJsonDocument& document) {
+    return sendJson(kRecordSet, document);
 }
 
 QJsonDocument ZRSDKInstance::recordSchedule(bool defaults) {
     return queryJson(kScheduleGet + (defaults ? kDefaultsOffset : 0));
 }
 
-void ZRSDKInstance::setRecordSchedule(const QJsonDocument& document) {
-    sendJson(kScheduleSet, document);
+bool ZRSDKInstance::setRecordSchedule(const QJsonDocument& document) {
+    return sendJson(kScheduleSet, document);
 }
 
 QJsonDocument ZRSDKInstance::jt808Config() {
     return queryJson(kJt808Get);
 }
 
-void ZRSDKInstance::setJt808Config(const QJsonDocument& document) {
-    sendJson(kJt808Set, document);
+bool ZRSDKInstance::setJt808Config(const QJsonDocument& document) {
+    return sendJson(kJt808Set, document);
 }
 
 QJsonDocument ZRSDKInstance::rtmpConfig(bool defaults) {
     return queryJson(kRtmpGet + (defaults ? kDefaultsOffset : 0));
 }
 
-void ZRSDKInstance::setRtmpConfig(const QJsonDocument& document) {
-    sendJson(kRtmpSet, document);
+bool ZRSDKInstance::setRtmpConfig(const QJsonDocument& document) {
+    return sendJson(kRtmpSet, document);
 }
 
 int ZRSDKInstance::onProductTestCallback(int command, int code, const char* json, void* user) {

@@ -61,19 +61,20 @@ public:
     bool deleteUser(const UserAccount& user);
 
     // JSON product-test commands. A get returns an empty document when nothing usable came
-    // back; a set reports nothing.
+    // back; a set returns whether the camera accepted it (answered 200). Only the command
+    // number and the result are logged: the bodies carry secrets such as the RTMP stream key.
     QJsonDocument deviceInfo();
     QJsonDocument queryJson(int command);
-    void sendJson(int command, const QJsonDocument& document);
+    bool sendJson(int command, const QJsonDocument& document);
     QJsonDocument storageInfo();
     QJsonDocument recordConfig(bool defaults);
-    void setRecordConfig(const QJsonDocument& document);
+    bool setRecordConfig(const QJsonDocument& document);
     QJsonDocument recordSchedule(bool defaults);
-    void setRecordSchedule(const QJsonDocument& document);
+    bool setRecordSchedule(const QJsonDocument& document);
     QJsonDocument jt808Config();
-    void setJt808Config(const QJsonDocument& document);
+    bool setJt808Config(const QJsonDocument& document);
     QJsonDocument rtmpConfig(bool defaults);
-    void setRtmpConfig(const QJsonDocument& document);
+    bool setRtmpConfig(const QJsonDocument& document);
 
     // Starts the alarm subscription of this login: 0, or -1 when the camera cannot be
     // reached. Once subscribed, further calls return 0 without opening a second channel.

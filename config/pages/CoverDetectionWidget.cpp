@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
 #include <cstring>
 
 #include "AddTaskDialog.h"
@@ -26,6 +25,7 @@
 #include "control_assignment_group.h"
 #include "netsdk.h"
 #include "picture_geometry.h"
+#include "slot_float.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -37,22 +37,8 @@ constexpr int kLoadedTone = 11;
 constexpr int kPlaceRegionDelayMs = 500;
 
 // The region edges travel as 32-bit floats in the slots' value words.
-float percentOf(const NETSDK_RANGE_SLOT& slot) {
-    float value = 0;
-    std::memcpy(&value, &slot.value, sizeof value);
-    return value;
-}
-
 void setPercent(NETSDK_RANGE_SLOT& slot, double percent) {
-    const float value = static_cast<float>(qBound(0.0, percent, 100.0));
-    std::memcpy(&slot.value, &value, sizeof value);
-}
-
-// An edge as the camera sent it, held to the picture; a value that is not a number (a
-// damaged record) counts as 0 rather than reaching the pixel conversion.
-double heldPercent(const NETSDK_RANGE_SLOT& slot) {
-    const float value = percentOf(slot);
-    return std::isnan(value) ? 0.0 : qBound(0.0, double(value), 100.0);
+    slot.value = wordFromFloat(static_cast<float>(qBound(0.0, percent, 100.0)));
 }
 
 QTime timeFromSeconds(int seconds) {
@@ -255,10 +241,15 @@ void CoverDetectionWidget::resizeDetectionRegion() {
     }
     pictureSize = sdk->streamResolution(1, false);
     QWidget* video = regionOverlay->parentWidget();
+    // Without the picture size the region is still shown, over the whole view; it cannot be
+    // edited then (see onRegionChanged).
+    const QSize shownPicture = pictureSize.isValid() ? pictureSize : video->size();
     const QPoint topLeft = mapPercentToWidget(
-        video, pictureSize, QPointF(heldPercent(record->left), heldPercent(record->top)));
+        video, shownPicture,
+        QPointF(percentFromWord(record->left.value), percentFromWord(record->top.value)));
     const QPoint bottomRight = mapPercentToWidget(
-        video, pictureSize, QPointF(heldPercent(record->right), heldPercent(record->bottom)));
+        video, shownPicture,
+        QPointF(percentFromWord(record->right.value), percentFromWord(record->bottom.value)));
     const QRect region(topLeft, bottomRight);
     regionOverlay->setGeometry(region);
     regionOverlay->show();
@@ -271,6 +262,11 @@ void CoverDetectionWidget::onRegionChanged(QWidget* widget, QMouseEvent*) {
         return;
     }
     pictureSize = sdk->streamResolution(1, false);
+    if (!pictureSize.isValid()) {
+        // No size to convert with: the camera's region stays, and so does its frame.
+        resizeDetectionRegion();
+        return;
+    }
     QWidget* video = widget->parentWidget();
     const QPointF topLeft = mapWidgetToPercent(video, pictureSize, widget->geometry().topLeft());
     const QPointF bottomRight =

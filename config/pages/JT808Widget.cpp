@@ -15,7 +15,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "combo_value.h"
 #include "ipaddress.h"
+#include "refused_save.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 
@@ -32,8 +34,16 @@ struct PlateColor {
 const std::vector<PlateColor>& plateColors() {
     static const std::vector<PlateColor> colors = [] {
         const std::pair<int, const char*> names[] = {
-            {1, "蓝牌"},   {2, "黄牌"},   {3, "黑牌"},    {4, "白牌"},      {5, "绿牌"},
-            {6, "黄绿牌"}, {8, "农黄牌"}, {92, "农绿牌"}, {94, "渐变绿牌"}, {9, "其他"},
+            {1, QT_TRANSLATE_NOOP("JT808Widget", "蓝牌")},
+            {2, QT_TRANSLATE_NOOP("JT808Widget", "黄牌")},
+            {3, QT_TRANSLATE_NOOP("JT808Widget", "黑牌")},
+            {4, QT_TRANSLATE_NOOP("JT808Widget", "白牌")},
+            {5, QT_TRANSLATE_NOOP("JT808Widget", "绿牌")},
+            {6, QT_TRANSLATE_NOOP("JT808Widget", "黄绿牌")},
+            {8, QT_TRANSLATE_NOOP("JT808Widget", "农黄牌")},
+            {92, QT_TRANSLATE_NOOP("JT808Widget", "农绿牌")},
+            {94, QT_TRANSLATE_NOOP("JT808Widget", "渐变绿牌")},
+            {9, QT_TRANSLATE_NOOP("JT808Widget", "其他")},
         };
         std::vector<PlateColor> list;
         for (const auto& [code, name] : names) {
@@ -144,14 +154,13 @@ void JT808Widget::load() {
     }
     const QVariantMap values = reply.object().toVariantMap();
     loadedServerHost = values.value("server_host").toString();
-    loadedPlateColor = values.value("plate_color");
     jt808GroupBox->setChecked(values.value("enabled").toBool());
-    serverHostWidget->setIP(loadedServerHost.toString());
+    serverHostWidget->setIP(loadedServerHost);
     serverPortSpinBox->setValue(values.value("server_port").toInt());
     plateNumberLineEdit->setText(values.value("plate_number").toString());
-    // The camera sends the code as a number or as text; the item data is compared as text.
-    plateColorComboBox->setCurrentIndex(plateColorComboBox->findData(
-        loadedPlateColor.toString(), Qt::UserRole, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    // The camera sends the code as a number or as text, which both find the code's item; a
+    // code outside the table is shown and sent back as it came.
+    showComboValue(plateColorComboBox, values.value("plate_color"));
     terminalIdLineEdit->setText(values.value("terminal_id").toString());
     terminalModelLineEdit->setText(values.value("terminal_model").toString());
     manufacturerIdLineEdit->setText(values.value("manufacturer_id").toString());
@@ -164,9 +173,10 @@ QVariant JT808Widget::serverHostToSend() const {
     if (isDottedQuad(typed)) {
         return typed;
     }
-    // A host name from the camera cannot be shown in the address boxes: keep it as it was.
+    // Empty boxes after an address that they showed were emptied by the user: send that.
+    // A host name from the camera cannot be shown in the boxes: keep it as it was.
     if (nothingTyped(typed)) {
-        return loadedServerHost.isValid() ? loadedServerHost : QVariant(QString());
+        return isDottedQuad(loadedServerHost) ? QString() : loadedServerHost;
     }
     return QVariant();
 }
@@ -180,24 +190,22 @@ void JT808Widget::save() {
         QMessageBox::warning(this, tr("JT808设置"), tr("服务器地址无效，请输入完整的IP地址"));
         return;
     }
-    // With a colour code outside the table the combo shows none: send the camera's code back.
-    const QVariant plateColor = plateColorComboBox->currentIndex() >= 0
-                                    ? plateColorComboBox->currentData()
-                                    : loadedPlateColor;
     const QVariantMap values = {
         {"enabled", jt808GroupBox->isChecked()},
         {"server_host", serverHost},
         {"server_port", serverPortSpinBox->value()},
         {"plate_number", plateNumberLineEdit->text()},
-        {"plate_color", plateColor},
+        {"plate_color", plateColorComboBox->currentData()},
         {"terminal_id", terminalIdLineEdit->text()},
         {"terminal_model", terminalModelLineEdit->text()},
         {"manufacturer_id", manufacturerIdLineEdit->text()},
         {"province_id", provinceIdSpinBox->value()},
         {"city_id", cityIdSpinBox->value()},
     };
-    session->setJt808Config(QJsonDocument::fromVariant(values));
-
+    if (!session->setJt808Config(QJsonDocument::fromVariant(values))) {
+        warnSaveRefused(this);
+        return;
+    }
     WaitFor busy(tr("正在配置JT808参数，请等待IPC重启... "), this);
     busy.wait(saveWaitMs);
 }

@@ -35,10 +35,9 @@ private:
 
     ZRSDKInstance* session;
     int saveWaitMs = 15000;
-    // What the camera held for the fields that the form may not be able to show (a host
-    // name, a colour code outside the table); sent back unchanged unless the user edits them.
-    QVariant loadedServerHost;
-    QVariant loadedPlateColor;
+    // The camera's server address, which the address boxes cannot show when it is a host
+    // name; sent back unchanged unless the user edits the boxes.
+    QString loadedServerHost;
 
     QGroupBox* jt808GroupBox = nullptr;
     IPAddress* serverHostWidget = nullptr;

@@ -37,8 +37,14 @@ const char* const kTimeFormat = "hh:mm:ss";
 
 // The day values of the period list, in the order the list offers them.
 const std::pair<unsigned int, const char*> kDays[] = {
-    {2, "周一"},  {4, "周二"},  {8, "周三"}, {16, "周四"},
-    {32, "周五"}, {64, "周六"}, {1, "周日"}, {kEveryDay, "每天"},
+    {2, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周一")},
+    {4, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周二")},
+    {8, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周三")},
+    {16, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周四")},
+    {32, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周五")},
+    {64, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周六")},
+    {1, QT_TRANSLATE_NOOP("MotionDetectionWidget", "周日")},
+    {kEveryDay, QT_TRANSLATE_NOOP("MotionDetectionWidget", "每天")},
 };
 
 QTime timeFromSeconds(int seconds) {

@@ -16,6 +16,7 @@
 
 #include "DeviceSizeTable.h"
 #include "control_assignment_group.h"
+#include "refused_save.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -205,5 +206,7 @@ void RecordConfigWidget::save() {
     values["video_stream"] = shownOrLoaded(streamTypeComboBox, "video_stream");
     values["media_format"] = shownOrLoaded(mediaFormatComboBox, "media_format");
     values["with_audio"] = recordAudioCheckBox->isChecked();
-    camera->setRecordConfig(QJsonDocument(QJsonObject::fromVariantMap(values)));
+    if (!camera->setRecordConfig(QJsonDocument(QJsonObject::fromVariantMap(values)))) {
+        warnSaveRefused(this);
+    }
 }

@@ -15,6 +15,7 @@
 #include <climits>
 
 #include "TimePickerRulds.h"
+#include "refused_save.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -179,5 +180,7 @@ void RecordScheduleWidget::save() {
         }
         schedule[kDayKeys[day]] = periods;
     }
-    camera->setRecordSchedule(QJsonDocument(schedule));
+    if (!camera->setRecordSchedule(QJsonDocument(schedule))) {
+        warnSaveRefused(this);
+    }
 }

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "control_assignment_group.h"
+#include "refused_save.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 
@@ -158,8 +159,10 @@ void RtmpClientWidget::save() {
         {"app_name", appNameLineEdit->text()},
         {"stream_id", streamIdLineEdit->text()},
     };
-    session->setRtmpConfig(QJsonDocument::fromVariant(values));
-
+    if (!session->setRtmpConfig(QJsonDocument::fromVariant(values))) {
+        warnSaveRefused(this);
+        return;
+    }
     WaitFor busy(tr("正在配置RTMP参数，请稍等..."), this);
     busy.wait(saveWaitMs);
 }

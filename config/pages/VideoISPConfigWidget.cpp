@@ -167,11 +167,16 @@ QWidget* VideoISPConfigWidget::buildCaptureGroup() {
         const char* spinBox;
     };
     const RowNames rows[] = {
-        {"label_4", "亮  度(0-100)", "horizontalSlider_4", "spbBrightness"},
-        {"label_5", "对比度(0-100)", "horizontalSlider_5", "spbContrast"},
-        {"label_12", "饱和度(0-100)", "horizontalSlider_12", "spbSaturation"},
-        {"label_7", "背  光(0-100)", "horizontalSlider_7", "spbBacklight"},
-        {"label_6", "锐  度(0-100)", "horizontalSlider_6", "spbSharpness"},
+        {"label_4", QT_TRANSLATE_NOOP("VideoISPConfigWidget", "亮  度(0-100)"),
+         "horizontalSlider_4", "spbBrightness"},
+        {"label_5", QT_TRANSLATE_NOOP("VideoISPConfigWidget", "对比度(0-100)"),
+         "horizontalSlider_5", "spbContrast"},
+        {"label_12", QT_TRANSLATE_NOOP("VideoISPConfigWidget", "饱和度(0-100)"),
+         "horizontalSlider_12", "spbSaturation"},
+        {"label_7", QT_TRANSLATE_NOOP("VideoISPConfigWidget", "背  光(0-100)"),
+         "horizontalSlider_7", "spbBacklight"},
+        {"label_6", QT_TRANSLATE_NOOP("VideoISPConfigWidget", "锐  度(0-100)"),
+         "horizontalSlider_6", "spbSharpness"},
     };
     auto* levels = new QGridLayout;
     int line = 0;

@@ -340,6 +340,46 @@
         <source>正在配置JT808参数，请等待IPC重启... </source>
         <translation>Configuring JT808, please wait for the IPC to restart... </translation>
     </message>
+    <message>
+        <source>蓝牌</source>
+        <translation>Blue plate</translation>
+    </message>
+    <message>
+        <source>黄牌</source>
+        <translation>Yellow plate</translation>
+    </message>
+    <message>
+        <source>黑牌</source>
+        <translation>Black plate</translation>
+    </message>
+    <message>
+        <source>白牌</source>
+        <translation>White plate</translation>
+    </message>
+    <message>
+        <source>绿牌</source>
+        <translation>Green plate</translation>
+    </message>
+    <message>
+        <source>黄绿牌</source>
+        <translation>Yellow-green plate</translation>
+    </message>
+    <message>
+        <source>农黄牌</source>
+        <translation>Farm yellow plate</translation>
+    </message>
+    <message>
+        <source>农绿牌</source>
+        <translation>Farm green plate</translation>
+    </message>
+    <message>
+        <source>渐变绿牌</source>
+        <translation>Gradient green plate</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
 </context>
 <context>
     <name>LoginDialog</name>
@@ -453,6 +493,38 @@
     <message>
         <source>删除</source>
         <translation>Delete</translation>
+    </message>
+    <message>
+        <source>周一</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>周二</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>周三</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>周四</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>周五</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>周六</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>周日</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>每天</source>
+        <translation>Every day</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1603,10 @@
         <source>远程IPC已经恢复出厂设置，配置程序需要重新登录，本窗口将自动关闭！</source>
         <translation>The remote IPC has been restored to its factory settings. The configuration program must log in again; this window will now close!</translation>
     </message>
+    <message>
+        <source>%1无效，请检查后重新保存，设置没有发送。</source>
+        <translation>The %1 is not valid. Please check it and save again; nothing was sent.</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>
@@ -1552,7 +1628,7 @@
     </message>
     <message>
         <source>后面接着 ':数字'，该数字表示端口号</source>
-        <translation> is followed by &apos;:number&apos;, that number is the port</translation>
+        <translation> is followed by ':number', that number is the port</translation>
     </message>
     <message>
         <source>3) 应用名称</source>
@@ -1764,6 +1840,26 @@
         <source>NTSC</source>
         <translation>NTSC</translation>
     </message>
+    <message>
+        <source>亮  度(0-100)</source>
+        <translation>Brightness (0-100)</translation>
+    </message>
+    <message>
+        <source>对比度(0-100)</source>
+        <translation>Contrast (0-100)</translation>
+    </message>
+    <message>
+        <source>饱和度(0-100)</source>
+        <translation>Saturation (0-100)</translation>
+    </message>
+    <message>
+        <source>背  光(0-100)</source>
+        <translation>Backlight (0-100)</translation>
+    </message>
+    <message>
+        <source>锐  度(0-100)</source>
+        <translation>Sharpness (0-100)</translation>
+    </message>
 </context>
 <context>
     <name>ZRSDKInstance</name>
@@ -1807,6 +1903,57 @@ for example: %1 -i 192.168.1.1</translation>
     <message>
         <source>登录IPC %1 失败，请检查设备是否连接正常，用户名和密码是否正确</source>
         <translation>Logging into IPC %1 failed. Check that the device is connected and that the user name and password are correct.</translation>
+    </message>
+    <message>
+        <source>目标 IPC 的 IP 地址，多个地址用';'分割</source>
+        <translation>IP address of the target IPC; separate several addresses with ';'</translation>
+    </message>
+    <message>
+        <source>ip</source>
+        <translation>ip</translation>
+    </message>
+    <message>
+        <source>登录用户名</source>
+        <translation>User name for the login</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>user</translation>
+    </message>
+    <message>
+        <source>登录密码</source>
+        <translation>Password for the login</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>登录 IPC 的会话端口</source>
+        <translation>Session port of the IPC login</translation>
+    </message>
+    <message>
+        <source>session port</source>
+        <translation>session port</translation>
+    </message>
+    <message>
+        <source>登录 IPC 的流端口</source>
+        <translation>Stream port of the IPC login</translation>
+    </message>
+    <message>
+        <source>stream port</source>
+        <translation>stream port</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedSave</name>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>摄像机没有接受这些参数，设置未保存，请稍后重试。</source>
+        <translation>The camera did not accept these settings; nothing was saved. Please try again later.</translation>
     </message>
 </context>
 </TS>

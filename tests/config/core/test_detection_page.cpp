@@ -10,6 +10,10 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <limits>
+
+#include "ShieldTaskManager.h"
+#include "slot_float.h"
 #include "video_page_fixture.h"
 
 namespace {
@@ -103,6 +107,45 @@ private slots:
         QCOMPARE(table->model()->rowCount(), 1);
         QCOMPARE(table->model()->index(0, 2).data().toString(), QString("23:59:59"));
         QVERIFY(camera.widget<QPushButton>("btnAddShield")->isEnabled());
+    }
+
+    // A damaged region record: coordinates that are not numbers, infinite, huge or below
+    // zero reach the preview held to the picture, never converted as they came.
+    void regionCoordinatesOutsideThePictureAreHeldToIt() {
+        DialogOnCamera camera;
+        const float damaged[] = {std::numeric_limits<float>::quiet_NaN(),
+                                 std::numeric_limits<float>::infinity(),
+                                 -std::numeric_limits<float>::infinity(),
+                                 3e38f,
+                                 -7.5f,
+                                 140.0f,
+                                 50.0f,
+                                 0.0f};
+        NETSDK_PARAM_ROI roi = {};
+        NETSDK_ROI_REGION& region = roi.regions[0];
+        region.inUse.value = 1;
+        region.pointCount.value = NETSDK_ROI_POINTS;
+        for (int point = 0; point < NETSDK_ROI_POINTS; ++point) {
+            region.points[point].x.value = wordFromFloat(damaged[point]);
+            region.points[point].y.value = wordFromFloat(damaged[NETSDK_ROI_POINTS - 1 - point]);
+        }
+        const NETSDK_CHANNEL channel = {0, 1};
+        QCOMPARE(NETSDK_SetParam(camera.dialog().loginHandle(), &channel, NETSDK_PARAM_ID_ROI, &roi,
+                                 int(sizeof(roi))),
+                 0);
+        camera.showPage(RemoteConfigDialog::HumanDetectionPage);
+        const auto* store = camera.dialog().findChild<ShieldTaskManager*>();
+        QVERIFY(store != nullptr);
+        QCOMPARE(store->regions().size(), 1);
+        const QPolygonF polygon = store->regions()[0].polygon;
+        QCOMPARE(polygon.size(), int(NETSDK_ROI_POINTS));
+        for (const QPointF& point : polygon) {
+            QVERIFY2(point.x() >= 0 && point.x() <= 100 && point.y() >= 0 && point.y() <= 100,
+                     qPrintable(QString("%1, %2").arg(point.x()).arg(point.y())));
+        }
+        QCOMPARE(polygon[3], QPointF(100, 0));   // huge x, x below zero
+        QCOMPARE(polygon[6], QPointF(50, 100));  // x inside stays, infinite y
+        QCOMPARE(polygon[7], QPointF(0, 0));     // y not a number
     }
 
     void fourTasksDisableAddingUntilOneIsRemoved() {

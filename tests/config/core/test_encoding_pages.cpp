@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "builtin_page_fixture.h"
+#include "zrsdk_instance.h"
 
 using pagetest::LoggedInDialog;
 
@@ -90,7 +91,10 @@ private slots:
         page.find<QSpinBox>(kMain.keyInterval)->setValue(40);
         page.find<QComboBox>(kSub.resolution)->setCurrentIndex(1);
         page.find<QSpinBox>(kSub.bitRate)->setValue(256);
+        QCOMPARE(page.dialog->session()->streamResolution(1, false), QSize(640, 360));
         page.find<QPushButton>("btnSaveVideoEncoder")->click();
+        // The overlays convert with the sub stream's new size from now on.
+        QCOMPARE(page.dialog->session()->streamResolution(1, false), QSize(352, 288));
 
         const auto sent = page.sent(kVideoCommand);
         QCOMPARE(int(sent.size()), 2);

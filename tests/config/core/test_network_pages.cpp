@@ -134,14 +134,74 @@ private slots:
         QVERIFY(!page.dialog->isVisible());
     }
 
-    void failedDnsWriteSendsNothingElseAndKeepsTheDialog() {
-        LoggedInDialog page(R"("faults": {"http_status": {"command:7": 500}})");
+    // A save writes all three records from the form: after a failed read it would send
+    // zeros, which cut a real camera off the LAN.
+    void failedReadLeavesNothingToSave_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("network") << kNetworkCommand;
+        QTest::newRow("DNS") << kDnsCommand;
+        QTest::newRow("IP adaption") << kAdaptionCommand;
+    }
+    void failedReadLeavesNothingToSave() {
+        QFETCH(int, command);
+        LoggedInDialog page(R"("faults": {"http_status": {"command:)" + std::to_string(command) +
+                            R"(": 500}})");
         QVERIFY(page.loggedIn);
         page.dialog->show();
+        page.show(RemoteConfigDialog::EthernetPage);
+        pagetest::ModalCloser closer;
+        auto* save = page.find<QPushButton>("btnSaveNetworkConfig");
+        QVERIFY(!save->isEnabled());
+        save->click();
+        QCOMPARE(page.requests("PUT", "/NetSDK/Device/Property"), size_t(0));
+        QVERIFY(closer.texts.isEmpty());
+        QVERIFY(page.dialog->isVisible());
+    }
+
+    void wrongStaticAddressIsNamedAndNothingSent_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("address empty") << ""
+                                       << "255.255.255.0"
+                                       << ""
+                                       << "IP地址";
+        QTest::newRow("address multicast") << "224.0.0.5"
+                                           << "255.255.255.0"
+                                           << ""
+                                           << "IP地址";
+        QTest::newRow("mask with a gap") << "10.0.0.9"
+                                         << "255.0.255.0"
+                                         << ""
+                                         << "子网掩码";
+        QTest::newRow("gateway outside") << "10.0.0.9"
+                                         << "255.255.255.0"
+                                         << "10.0.1.1"
+                                         << "网关";
+    }
+    void wrongStaticAddressIsNamedAndNothingSent() {
+        QFETCH(QString, address);
+        QFETCH(QString, mask);
+        QFETCH(QString, gateway);
+        QFETCH(QString, field);
+        LoggedInDialog page;
+        QVERIFY(page.loggedIn);
+        page.dialog->show();
+        page.show(RemoteConfigDialog::EthernetPage);
+        page.find<QCheckBox>("ckxDHCP")->setChecked(false);
+        for (const auto& [name, text] : {std::pair<const char*, QString>{"edtIPAddress", address},
+                                         {"edtNetMask", mask},
+                                         {"edtGateway", gateway}}) {
+            auto* editor = page.find<IPAddress>(name);
+            editor->clear();
+            editor->setIP(text);
+        }
         pagetest::ModalCloser closer;
         page.find<QPushButton>("btnSaveNetworkConfig")->click();
-        QCOMPARE(page.requests("PUT", "/NetSDK/Device/Property"), size_t(1));
-        QVERIFY(closer.texts.isEmpty());
+        QCOMPARE(page.requests("PUT", "/NetSDK/Device/Property"), size_t(0));
+        QCOMPARE(closer.texts.size(), 1);
+        QVERIFY2(closer.texts[0].startsWith(field), qPrintable(closer.texts[0]));
         QVERIFY(page.dialog->isVisible());
     }
 };

@@ -116,6 +116,17 @@ private slots:
         QVERIFY(camera.blocks("PUT", kWireOsd).empty());
     }
 
+    // The record holds no default title: a restore leaves the title, so a save keeps it.
+    void restoreLeavesTheTitleAndSaveKeepsIt() {
+        DialogOnCamera camera(R"("device_name": "门口摄像机")");
+        camera.showPage(RemoteConfigDialog::OsdPage);
+        camera.widget<QPushButton>("btnRestoreDefaultVideoOSDConfig")->click();
+        QCOMPARE(camera.widget<QLineEdit>("edtTitleText")->text(), QString("门口摄像机"));
+        camera.widget<QPushButton>("btnSaveVideoOSDConfig")->click();
+        const QByteArray title = QString("门口摄像机").toUtf8();
+        QCOMPARE(camera.written(kWireOsd).mid(kTitleText, title.size() + 1), title + '\0');
+    }
+
     // The preview shows the stamp as the camera will: its format follows the form.
     void previewDrawsTheStampInTheChosenFormat() {
         DialogOnCamera camera;

@@ -18,6 +18,7 @@
 #include "control_assignment_group.h"
 #include "picture_geometry.h"
 #include "region_colors.h"
+#include "static_address_check.h"
 #include "wait_for.h"
 
 class SessionHelpersTest : public QObject {
@@ -122,6 +123,37 @@ private slots:
         QCOMPARE(combo->currentIndex(), -1);
     }
 
+    // A page's change handlers set other controls (a light mode picks its light type), so
+    // the restore must run in one fixed order: the order of assignment, across kinds.
+    void restoreRunsInTheOrderOfAssignment() {
+        QWidget page;
+        QStringList restored;
+        ControlAssignmentGroup defaults(&page);
+        for (int i = 0; i < 12; ++i) {
+            const QString name = QString::number(i);
+            if (i % 3 == 0) {
+                auto* spin = new QSpinBox(&page);
+                connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), &page,
+                        [&restored, name] { restored << name; });
+                defaults.assignSpinBox(spin, 5);
+            } else if (i % 3 == 1) {
+                auto* combo = new QComboBox(&page);
+                combo->addItems({"a", "b"});
+                connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), &page,
+                        [&restored, name] { restored << name; });
+                defaults.assignComboBox(combo, 1);
+            } else {
+                auto* edit = new QLineEdit(&page);
+                connect(edit, &QLineEdit::textChanged, &page,
+                        [&restored, name] { restored << name; });
+                defaults.assignLineEdit(edit, "x");
+            }
+        }
+        defaults.onButtonClicked();
+        QCOMPARE(restored,
+                 (QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
+    }
+
     void emptyGroupChangesNothing() {
         QLineEdit edit("typed");
         ControlAssignmentGroup defaults(nullptr);
@@ -139,6 +171,53 @@ private slots:
         delete doomed;
         defaults.onButtonClicked();  // must not touch the deleted edit
         QCOMPARE(kept->value(), 4);
+    }
+
+    // ---- Static address check ----
+
+    void staticAddressCheckNamesTheFirstWrongField_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<int>("field");
+        const int none = int(StaticAddressField::None), address = int(StaticAddressField::Address),
+                  mask = int(StaticAddressField::Mask), gateway = int(StaticAddressField::Gateway);
+        const QString m24 = "255.255.255.0";
+        QTest::newRow("usable") << "192.168.1.20" << m24 << "192.168.1.1" << none;
+        QTest::newRow("no gateway typed") << "192.168.1.20" << m24 << "..." << none;
+        QTest::newRow("gateway 0.0.0.0") << "192.168.1.20" << m24 << "0.0.0.0" << none;
+        QTest::newRow("point-to-point /31") << "10.0.0.0"
+                                            << "255.255.255.254"
+                                            << "" << none;
+        QTest::newRow("address empty") << "..." << m24 << "" << address;
+        QTest::newRow("address partial") << "192.168.." << m24 << "" << address;
+        QTest::newRow("address 0.0.0.0") << "0.0.0.0" << m24 << "" << address;
+        QTest::newRow("address multicast") << "239.1.1.1" << m24 << "" << address;
+        QTest::newRow("address broadcast") << "255.255.255.255" << m24 << "" << address;
+        QTest::newRow("address is the subnet") << "192.168.1.0" << m24 << "" << address;
+        QTest::newRow("address is its broadcast") << "192.168.1.255" << m24 << "" << address;
+        QTest::newRow("octet over 255") << "192.168.1.256" << m24 << "" << address;
+        QTest::newRow("mask empty") << "192.168.1.20"
+                                    << "..."
+                                    << "" << mask;
+        QTest::newRow("mask with a gap") << "192.168.1.20"
+                                         << "255.255.0.255"
+                                         << "" << mask;
+        QTest::newRow("mask zero") << "192.168.1.20"
+                                   << "0.0.0.0"
+                                   << "" << mask;
+        QTest::newRow("gateway elsewhere") << "192.168.1.20" << m24 << "192.168.2.1" << gateway;
+        QTest::newRow("gateway partial") << "192.168.1.20" << m24 << "192.168.1." << gateway;
+        QTest::newRow("gateway is the address")
+            << "192.168.1.20" << m24 << "192.168.1.20" << gateway;
+        QTest::newRow("gateway is the broadcast")
+            << "192.168.1.20" << m24 << "192.168.1.255" << gateway;
+    }
+    void staticAddressCheckNamesTheFirstWrongField() {
+        QFETCH(QString, address);
+        QFETCH(QString, mask);
+        QFETCH(QString, gateway);
+        QTEST(int(invalidStaticAddressField(address, mask, gateway)), "field");
     }
 
     // ---- Picture geometry ----

@@ -133,9 +133,13 @@ private slots:
     void syncByComputerTakesThisComputersZone_data() {
         QTest::addColumn<QByteArray>("posixZone");
         QTest::addColumn<QString>("zoneText");
-        QTest::newRow("UTC+8") << QByteArray("CST-8") << "GMT +08:00";
-        QTest::newRow("UTC-3:30") << QByteArray("NST3:30") << "GMT -03:30";
-        QTest::newRow("UTC+8:45, not listed") << QByteArray("XST-8:45") << "";
+        QTest::addColumn<int>("offset");
+        QTest::newRow("UTC+8") << QByteArray("CST-8") << "GMT +08:00" << 28800;
+        QTest::newRow("UTC-3:30") << QByteArray("NST3:30") << "GMT -03:30" << -12600;
+        // Zones the list lacks are added as they are, never sent as zone 0.
+        QTest::newRow("UTC+8:45") << QByteArray("XST-8:45") << "GMT +08:45" << 31500;
+        QTest::newRow("UTC+10:30") << QByteArray("LHST-10:30") << "GMT +10:30" << 37800;
+        QTest::newRow("UTC-9:30") << QByteArray("MART9:30") << "GMT -09:30" << -34200;
     }
     void syncByComputerTakesThisComputersZone() {
         LoggedInDialog page;
@@ -152,6 +156,10 @@ private slots:
         QCOMPARE(mode->currentIndex(), 1);
         QVERIFY(qAbs(time->dateTime().secsTo(QDateTime::currentDateTime())) < 5);
         QVERIFY(!mode->isEnabled() && !zones->isEnabled() && !time->isEnabled());
+        page.find<QPushButton>("btnSaveSystemTimeConfig")->click();
+        const auto sent = page.sent(kTimeCommand);
+        QCOMPARE(int(sent.size()), 1);
+        QTEST(sent[0].word(kTimeZone), "offset");
         follow->setChecked(false);
         QVERIFY(mode->isEnabled() && zones->isEnabled() && time->isEnabled());
     }

@@ -74,6 +74,14 @@ void arm(NETSDK_TIME_SEGMENT& window, int inUse, int begin, int end, int days) {
     window.ranges[3].value = 1;
 }
 
+// The camera's region: 25 % to 75 % across, 20 % to 60 % down.
+void placeRegion(NETSDK_PARAM_COVER_DETECT* record) {
+    setPercent(record->left, 25);
+    setPercent(record->top, 20);
+    setPercent(record->right, 75);
+    setPercent(record->bottom, 60);
+}
+
 struct Page {
     explicit Page(PageCamera& camera) : widget(camera.session().data(), nullptr) {
         widget.show();
@@ -85,6 +93,11 @@ struct Page {
     }
     QTableWidget* table() { return child<QTableWidget>("tableWidget"); }
     void save() { child<QPushButton>("savePushButton")->click(); }
+    // The region frame on the preview's video, or null.
+    Overlay* regionFrame() {
+        auto* video = child<QFrame>("videoFrame")->findChild<VideoSurface*>();
+        return video != nullptr ? video->findChild<Overlay*>() : nullptr;
+    }
     CoverDetectionWidget widget;
 };
 
@@ -144,17 +157,12 @@ private slots:
 
     void theRegionFrameSitsOnThePictureAndDraggingItOffIsClamped() {
         PageCamera camera;
-        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
-        setPercent(record->left, 25);
-        setPercent(record->top, 20);
-        setPercent(record->right, 75);
-        setPercent(record->bottom, 60);
+        placeRegion(camera.session()->coverDetectionConfig(false));
         Page page(camera);
-        auto* video = page.child<QFrame>("videoFrame")->findChild<VideoSurface*>();
-        QVERIFY(video != nullptr);
-        auto* frame = video->findChild<Overlay*>();
+        Overlay* frame = page.regionFrame();
         QVERIFY(frame != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), kWaitMs);
+        QWidget* video = frame->parentWidget();
         const QSize picture = camera.session()->streamResolution(1, false);
         QCOMPARE(frame->geometry().topLeft(), mapPercentToWidget(video, picture, {25, 20}));
         QCOMPARE(frame->geometry().bottomRight(), mapPercentToWidget(video, picture, {75, 60}));
@@ -175,6 +183,35 @@ private slots:
         }
         QCOMPARE(floatAt(puts[0], Left), 0.0f);
         QCOMPARE(floatAt(puts[0], Bottom), 100.0f);
+    }
+
+    // The sub stream's size is unreadable: the frame shows the camera's region, a drag does
+    // not change it, and a save sends it as read.
+    void withoutAPictureSizeTheRegionIsShownButNotEditable() {
+        PageCamera camera(R"("faults": {"http_status": {"command:3": 500}})");
+        QVERIFY(!camera.session()->streamResolution(1, false).isValid());
+        placeRegion(camera.session()->coverDetectionConfig(false));
+        Page page(camera);
+        Overlay* frame = page.regionFrame();
+        QVERIFY(frame != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), kWaitMs);
+        const QRect placed = frame->geometry();
+        QVERIFY(!placed.isEmpty());
+
+        const QPoint grip = frame->rect().center();
+        QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(-20, 20), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &drag);
+        QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, frame->rect().center());
+        QCOMPARE(frame->geometry(), placed);
+        page.save();
+        const auto puts = camera.blockBodies("PUT", kWireCover);
+        QCOMPARE(puts.size(), size_t(1));
+        QCOMPARE(floatAt(puts[0], Left), 25.0f);
+        QCOMPARE(floatAt(puts[0], Top), 20.0f);
+        QCOMPARE(floatAt(puts[0], Right), 75.0f);
+        QCOMPARE(floatAt(puts[0], Bottom), 60.0f);
     }
 
     void rowsComeFromTheDialogUpToFour() {

@@ -92,12 +92,23 @@ private slots:
         camera.session()->setJt808Config(QJsonDocument(platform("jt.example.net", "7")));
         Page page(camera);
         QCOMPARE(page.child<IPAddress>("serverHostWidget")->getIP(), QString());
-        QCOMPARE(page.child<QComboBox>("plateColorComboBox")->currentIndex(), -1);
+        QCOMPARE(page.child<QComboBox>("plateColorComboBox")->currentText(), QString("7"));
         page.save();
         const auto sets = camera.productJson(kSet);
         QCOMPARE(sets.size(), size_t(2));
         QCOMPARE(sets[1].object().value("server_host"), QJsonValue("jt.example.net"));
         QCOMPARE(sets[1].object().value("plate_color"), QJsonValue("7"));
+    }
+
+    void anEmptiedAddressIsSentEmpty() {
+        PageCamera camera;
+        camera.session()->setJt808Config(QJsonDocument(platform("10.0.0.9", 2)));
+        Page page(camera);
+        page.child<IPAddress>("serverHostWidget")->clear();
+        page.save();
+        const auto sets = camera.productJson(kSet);
+        QCOMPARE(sets.size(), size_t(2));
+        QCOMPARE(sets[1].object().value("server_host"), QJsonValue(""));
     }
 
     void aPartialAddressIsRefusedAndNothingIsSent() {

@@ -53,6 +53,9 @@ RemoteConfigDialog::~RemoteConfigDialog() {
 
 // ---- Login -----------------------------------------------------------------------------------
 
+// User names and passwords travel as UTF-8 everywhere: to the camera's login, into the
+// session and into the RTSP address. One encoding for all keeps a non-ASCII password valid
+// for the live pictures too, wherever it was typed.
 bool RemoteConfigDialog::login(const QString& user, const QString& password, int httpPort,
                                int streamPort) {
     logout();  // a new login replaces the old one, never leaks it
@@ -66,7 +69,7 @@ bool RemoteConfigDialog::login(const QString& user, const QString& password, int
     QByteArray passwordBytes;
     if (!user.isEmpty() || !password.isEmpty()) {
         userBytes = user.toUtf8();
-        passwordBytes = password.toLocal8Bit();
+        passwordBytes = password.toUtf8();
         if (fits(userBytes, kUserField) && fits(passwordBytes, kPasswordField)) {
             handle = NETSDK_Login(address.constData(), httpPort, streamPort, userBytes.constData(),
                                   passwordBytes.constData(), 0);
@@ -77,7 +80,7 @@ bool RemoteConfigDialog::login(const QString& user, const QString& password, int
     if (handle == nullptr) {
         return loginFromDialogs(address) != nullptr;
     }
-    startSession(handle, QString::fromLatin1(userBytes), QString::fromLatin1(passwordBytes));
+    startSession(handle, user, password);
     return true;
 }
 
@@ -87,8 +90,8 @@ NETSDK_LOGIN_INFO* RemoteConfigDialog::loginFromDialogs(const QByteArray& addres
         if (dialog.exec() != QDialog::Accepted) {
             return nullptr;
         }
-        const QByteArray user = dialog.userName().toLatin1();
-        const QByteArray password = dialog.password().toLatin1();
+        const QByteArray user = dialog.userName().toUtf8();
+        const QByteArray password = dialog.password().toUtf8();
         if (!fits(user, kUserField) || !fits(password, kPasswordField)) {
             qDebug("The user name or the password is too long");
             continue;
@@ -97,7 +100,7 @@ NETSDK_LOGIN_INFO* RemoteConfigDialog::loginFromDialogs(const QByteArray& addres
             NETSDK_Login(address.constData(), dialog.sessionPort(), dialog.streamPort(),
                          user.constData(), password.constData(), 0);
         if (handle != nullptr) {
-            startSession(handle, QString::fromLatin1(user), QString::fromLatin1(password));
+            startSession(handle, dialog.userName(), dialog.password());
             return handle;
         }
     }

@@ -1,12 +1,15 @@
-"""camsim's RTSP side, spoken to with raw sockets: the request sequence, authorisation,
-refused transports, and H.264 in RTP (single NAL units and FU-A) over the RTSP
-connection."""
+"""camsim's RTSP side, spoken to with raw sockets: the request sequence, Digest and Basic
+authorisation, refused transports, the outage knob, and H.264 in RTP (single NAL units and
+FU-A) over the RTSP connection."""
 import base64
+import hashlib
+import json
 import os
 import socket
 import struct
 import subprocess
 import tempfile
+import time
 import unittest
 
 from simcore import annexb, rtp_h264, rtsp
@@ -28,13 +31,28 @@ def make_clip():
     return path
 
 
-class Client:
-    """An RTSP client on one connection, reading replies and interleaved packets."""
+def md5(text):
+    return hashlib.md5(text.encode("utf-8")).hexdigest()
 
-    def __init__(self, address, user="admin", password="pw"):
+
+def digest_parameters(challenge):
+    """{key: value} of a 'Digest key="value", ...' challenge."""
+    scheme, _, rest = challenge.partition(" ")
+    assert scheme == "Digest", challenge
+    return dict((key.strip(), value.strip().strip('"')) for key, _, value in
+                (part.partition("=") for part in rest.split(",")))
+
+
+class Client:
+    """An RTSP client on one connection, reading replies and interleaved packets. It
+    authorises with Digest when the camera challenged it so (with qop "auth" when qop is
+    set), else with Basic."""
+
+    def __init__(self, address, user="admin", password="pw", qop=False):
         self.socket = socket.create_connection((address, PORT), timeout=5)
         self.address = address
-        self.auth = base64.b64encode(f"{user}:{password}".encode()).decode()
+        self.user, self.password, self.qop = user, password, qop
+        self.challenge = None
         self.cseq = 0
         self.buffer = b""
 
@@ -42,13 +60,38 @@ class Client:
         self.socket.close()
 
     def request(self, method, uri=None, headers=(), authorise=True):
+        """Sends the request; the first one that needs authorisation goes without it, to
+        learn the camera's challenge, the way a client does."""
+        if authorise and self.challenge is None and method != "OPTIONS":
+            status, reply_headers, body = self.send(method, uri, headers, False)
+            if status != 401:
+                return status, reply_headers, body
+            self.challenge = reply_headers["www-authenticate"]
+        return self.send(method, uri, headers, authorise)
+
+    def send(self, method, uri=None, headers=(), authorise=True):
         self.cseq += 1
         uri = uri or f"rtsp://{self.address}:{PORT}/mpeg4cif"
         lines = [f"{method} {uri} RTSP/1.0", f"CSeq: {self.cseq}", *headers]
         if authorise:
-            lines.append(f"Authorization: Basic {self.auth}")
+            lines.append(f"Authorization: {self.authorization(method, uri)}")
         self.socket.sendall(("\r\n".join(lines) + "\r\n\r\n").encode())
         return self.reply()
+
+    def authorization(self, method, uri):
+        if self.challenge is None or self.challenge.startswith("Basic"):
+            return "Basic " + base64.b64encode(f"{self.user}:{self.password}".encode()).decode()
+        fields = digest_parameters(self.challenge)
+        secret = md5(f"{self.user}:{fields['realm']}:{self.password}")
+        if self.qop:
+            response = md5(f"{secret}:{fields['nonce']}:00000001:c0ffee:auth:"
+                           f"{md5(f'{method}:{uri}')}")
+            extra = ', qop=auth, nc=00000001, cnonce="c0ffee"'
+        else:
+            response = md5(f"{secret}:{fields['nonce']}:{md5(f'{method}:{uri}')}")
+            extra = ""
+        return (f'Digest username="{self.user}", realm="{fields["realm"]}", '
+                f'nonce="{fields["nonce"]}", uri="{uri}", response="{response}"{extra}')
 
     def _read(self, count):
         while len(self.buffer) < count:
@@ -85,12 +128,17 @@ class Client:
         return head[1], self._read(struct.unpack(">H", head[2:4])[0])
 
 
-class RtspSideTest(unittest.TestCase):
+class CameraCase(unittest.TestCase):
+    """One camera with the keys of camera_keys, and a client connected to it."""
+    camera_keys = {}
+
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.address = next(_addresses)
-        camera = _with_defaults({"id": "C1", "ip": self.address, "password": "pw",
-                                 "rtsp_port": PORT, "rtsp": {"video": make_clip(), "fps": 200}}, 0)
+        camera = _with_defaults(dict({"id": "C1", "ip": self.address, "password": "pw",
+                                      "rtsp_port": PORT,
+                                      "rtsp": {"video": make_clip(), "fps": 200}},
+                                     **self.camera_keys), 0)
         self.journal_path = os.path.join(self.folder.name, "journal.jsonl")
         self.simulator = Simulator({"cameras": [camera]}, Journal(self.journal_path))
         rtsp.start(self.simulator)
@@ -100,6 +148,10 @@ class RtspSideTest(unittest.TestCase):
         self.client.close()
         self.simulator.stop()
         self.folder.cleanup()
+
+    def journal(self):
+        with open(self.journal_path, encoding="utf-8") as journal:
+            return [json.loads(line) for line in journal]
 
     def setup_and_play(self):
         status, headers, _ = self.client.request(
@@ -112,6 +164,8 @@ class RtspSideTest(unittest.TestCase):
         self.assertEqual(status, 200)
         return session, int(headers["rtp-info"].split("seq=")[1].split(";")[0])
 
+
+class RtspSideTest(CameraCase):
     def test_options_and_describe_give_an_h264_sdp(self):
         status, headers, _ = self.client.request("OPTIONS", authorise=False)
         self.assertEqual((status, headers["public"]), (200, rtsp.PUBLIC))
@@ -138,7 +192,9 @@ class RtspSideTest(unittest.TestCase):
                 status, reply_headers, _ = self.client.request(method, target, headers, authorise)
                 self.assertEqual(status, expected)
                 if expected == 401:
-                    self.assertEqual(reply_headers["www-authenticate"], 'Basic realm="camsim"')
+                    fields = digest_parameters(reply_headers["www-authenticate"])
+                    self.assertEqual(fields["realm"], "camsim")
+                    self.assertRegex(fields["nonce"], "^[0-9a-f]{32}$")
         wrong = Client(self.address, password="nope")
         self.addCleanup(wrong.close)
         self.assertEqual(wrong.request("DESCRIBE")[0], 401)
@@ -170,9 +226,8 @@ class RtspSideTest(unittest.TestCase):
         # The reply to TEARDOWN comes after the packets already on their way.
         status, _, _ = self.client.request("TEARDOWN", headers=[f"Session: {session}"])
         self.assertEqual(status, 200)
-        with open(self.journal_path, encoding="utf-8") as journal:
-            methods = [line.split('"method": "')[1].split('"')[0] for line in journal
-                       if '"method"' in line]
+        methods = [entry["method"] for entry in self.journal()
+                   if "method" in entry and entry["status"] == 200]
         self.assertEqual(methods, ["SETUP", "PLAY", "TEARDOWN"])
 
     def test_malformed_requests_end_the_connection(self):
@@ -184,6 +239,72 @@ class RtspSideTest(unittest.TestCase):
                 client.socket.sendall(garbage)
                 with self.assertRaises(ConnectionError):
                     client.reply()
+
+
+class AuthorisationTest(unittest.TestCase):
+    """User and password in UTF-8, checked as the scheme the camera asks for."""
+
+    def test_each_scheme_takes_only_the_right_password(self):
+        cases = [  # (rtsp_auth knob, client password, qop, expected DESCRIBE status)
+            (None, "pwé", False, 200),
+            (None, "pwé", True, 200),
+            (None, "pwe", False, 401),
+            (None, "pwé ", True, 401),
+            ("basic", "pwé", False, 200),
+            ("basic", "pw", False, 401),
+        ]
+        for knob, password, qop, expected in cases:
+            with self.subTest(knob=knob, password=password, qop=qop):
+                faults = {"rtsp_auth": knob} if knob else {}
+                camera = _with_defaults({"id": "C1", "ip": next(_addresses), "user": "ÄÖ",
+                                         "password": "pwé", "rtsp_port": PORT,
+                                         "rtsp": {"video": make_clip()}, "faults": faults}, 0)
+                with tempfile.TemporaryDirectory() as folder:
+                    journal_path = os.path.join(folder, "journal.jsonl")
+                    simulator = Simulator({"cameras": [camera]}, Journal(journal_path))
+                    rtsp.start(simulator)
+                    client = Client(camera["ip"], "ÄÖ", password, qop)
+                    try:
+                        status, _, _ = client.request("DESCRIBE")
+                        self.assertEqual(status, expected)
+                        self.assertTrue(client.challenge.startswith(
+                            "Basic " if knob else "Digest "), client.challenge)
+                    finally:
+                        client.close()
+                        simulator.stop()
+                    with open(journal_path, encoding="utf-8") as journal:
+                        last = [json.loads(line) for line in journal if '"method"' in line][-1]
+                    self.assertEqual((last["user"], last["status"]), ("ÄÖ", expected))
+
+
+class OutageTest(CameraCase):
+    camera_keys = {"faults": {"rtsp_outage_after": 0.3, "rtsp_outage_for": 1.0}}
+
+    def test_connections_are_cut_then_refused_then_served_again(self):
+        self.setup_and_play()
+        deadline = time.monotonic() + 5
+        with self.assertRaises(ConnectionError):
+            while time.monotonic() < deadline:  # packets until the outage cuts the connection
+                self.client.packet()
+        refused = Client(self.address)
+        self.addCleanup(refused.close)
+        with self.assertRaises(ConnectionError):
+            refused.request("OPTIONS", authorise=False)
+        deadline = time.monotonic() + 5
+        while True:  # the outage ends: a new connection plays again
+            self.assertLess(time.monotonic(), deadline, "the camera never came back")
+            self.client.close()
+            self.client = Client(self.address)
+            try:
+                self.setup_and_play()
+                break
+            except ConnectionError:
+                continue
+        events = [entry.get("event") or entry["method"] for entry in self.journal()]
+        self.assertIn("refused", events)
+        after_refusal = events[len(events) - events[::-1].index("refused"):]
+        self.assertIn("PLAY", after_refusal)
+        self.assertEqual(events.count("PLAY"), 2)
 
 
 class PacketiserTest(unittest.TestCase):

@@ -107,8 +107,34 @@ protected:
         });
     }
 
+    // What the camera read from the file heads of its uploads.
+    std::vector<camsim::JournalEntry> uploadHeads() const {
+        return sim_.journal(
+            [](const camsim::JournalEntry& e) { return e.text("protocol") == "upload"; });
+    }
+
     camsim::Simulator sim_;
 };
+
+// Every field of an upload's file head as the camera read it, for one file of size bytes.
+void expectFileHead(const camsim::JournalEntry& head, const std::string& name, double size,
+                    double action, double fileType) {
+    EXPECT_EQ(head.text("magic"), "KVTQ");
+    EXPECT_EQ(head.text("name"), name);
+    EXPECT_EQ(head.text("md5").size(), 32u);
+    const cJSON* zeroFilled = head.field("reserved");
+    EXPECT_TRUE(cJSON_IsTrue(zeroFilled)) << "bytes 8 to 55 should be zero";
+    const struct {
+        const char* field;
+        double expected;
+    } words[] = {{"word_4", 1},          {"size", size},       {"word_60", 1},
+                 {"action", action},     {"head_length", 144}, {"size_again", size},
+                 {"file_type", fileType}};
+    for (const auto& word : words) {
+        EXPECT_EQ(head.number(word.field, -1), word.expected) << word.field;
+    }
+    EXPECT_TRUE(cJSON_IsTrue(head.field("well_formed"))) << head.text("error");
+}
 
 struct LoginHandle {
     NETSDK_LOGIN_INFO* login;
@@ -424,6 +450,10 @@ TEST_F(CameraTest, UploadSendsTheFormWithBothChecksums) {
         "Content-Type: application/octet-stream\r\n\r\nKVTQ";
     EXPECT_EQ(body.substr(0, start.size()), start);
     EXPECT_EQ(body.substr(body.size() - 42), "\r\n------------------------ZRPostUpload--\r\n");
+    const auto heads = uploadHeads();
+    ASSERT_EQ(heads.size(), 1u);
+    expectFileHead(heads[0], "prompt.pcm", 3000, 0x103, 769);
+    EXPECT_EQ(heads[0].text("md5"), "957A5BF1626328596E72A93E8CA010AD");  // of data
 }
 
 TEST_F(CameraTest, UploadLimitsHoldBeforeAnyTraffic) {
@@ -434,6 +464,8 @@ TEST_F(CameraTest, UploadLimitsHoldBeforeAnyTraffic) {
     EXPECT_EQ(NETSDK_UploadFile(handle.login, "isp.cfg", largest.data(), int(largest.size()), 513),
               0);
     EXPECT_EQ(requests().back().text("target"), "/System/ISP/UploadConfigFile?Action=101");
+    ASSERT_EQ(uploadHeads().size(), 1u);
+    expectFileHead(uploadHeads()[0], "isp.cfg", 1047552, 0x101, 513);
     const size_t sentBefore = requests().size();
     EXPECT_EQ(sentBefore, 2u);
     EXPECT_EQ(NETSDK_UploadFile(handle.login, "big.bin", largest.data(), 1047553, 513), -1);

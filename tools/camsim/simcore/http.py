@@ -16,6 +16,14 @@ Fault knobs in camera["faults"]:
   http_reply_channel    channel written into reply heads
   http_short_body       bytes cut from the end of a block reply
   http_delay            seconds to wait before every answer (a slow camera, for benchmarks)
+  http_trickle          seconds between the bytes of every answer (status line, headers and
+                        body go one byte at a time) until it is out or the client leaves
+
+An upload also goes into the journal as protocol "upload": target, the file head's fields as
+read (magic, word_4, reserved (true when all zero), size, word_60, action, name, md5,
+head_length, size_again, file_type; none when no head was found), well_formed (the head as
+the target expects it) and error (why the upload was refused, null when taken). A malformed
+head is refused with 400.
 """
 import base64
 import functools
@@ -26,7 +34,7 @@ from simcore import ptz
 from simcore.block_store import BlockStore
 from simcore.product_tests import ProductTests
 from simcore.tcp_service import hold_until_closed, listen
-from simcore.uploads import TARGETS as UPLOAD_TARGETS, UploadError, check_upload
+from simcore.uploads import TARGETS as UPLOAD_TARGETS, check_upload
 
 MAX_HEAD_BYTES = 64 * 1024
 MAX_BODY_BYTES = 4 * 1024 * 1024
@@ -42,7 +50,6 @@ def start(simulator):
     for camera in simulator.cameras:
         camera["blocks"] = BlockStore(camera)
         camera["product_tests"] = ProductTests(camera)
-        camera["uploads"] = []
         listen(simulator, camera, camera["http_port"], functools.partial(_serve, simulator))
 
 
@@ -65,6 +72,8 @@ class Reply:
         self.body = body
         self.content_type = content_type
         self.extra_headers = []
+        # A journal entry about what the camera made of the request, beside the request's own.
+        self.journal_fields = None
 
 
 def _serve(simulator, connection, camera):
@@ -81,9 +90,22 @@ def _serve(simulator, connection, camera):
         hold_until_closed(connection, simulator)
         return
     reply = _answer(camera, request)
+    if reply.journal_fields:
+        simulator.journal.record(camera["id"], **reply.journal_fields)
     if simulator.stopping.wait(float(faults.get("http_delay", 0))):
         return
-    connection.sendall(_reply_bytes(reply, faults))
+    data = _reply_bytes(reply, faults)
+    if faults.get("http_trickle"):
+        _trickle(simulator, connection, data, float(faults["http_trickle"]))
+    else:
+        connection.sendall(data)
+
+
+def _trickle(simulator, connection, data, pause):
+    for index in range(len(data)):
+        if index and simulator.stopping.wait(pause):
+            return
+        connection.sendall(data[index:index + 1])
 
 
 def _read_request(connection):
@@ -222,13 +244,13 @@ def _snapshot(_camera, _request):
 
 
 def _upload(camera, request):
-    try:
-        accepted = check_upload(request.path, request.query, request.header("Content-Type"),
-                                request.header("X-CheckSum"), request.body)
-    except UploadError as error:
-        return Reply(400, str(error).encode(), "text/plain")
-    camera["uploads"].append(accepted)
-    return Reply(200, b"", "text/plain")
+    fields, well_formed, problem = check_upload(
+        request.path, request.query, request.header("Content-Type"), request.header("X-CheckSum"),
+        request.body)
+    reply = Reply(400, problem.encode(), "text/plain") if problem else Reply(200, b"", "text/plain")
+    reply.journal_fields = dict(protocol="upload", target=request.target,
+                                well_formed=well_formed, error=problem, **fields)
+    return reply
 
 
 # path -> (methods taken, handler)

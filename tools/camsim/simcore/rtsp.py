@@ -4,21 +4,29 @@ One presentation, "/mpeg4cif", with one H.264 track. The client asks OPTIONS, DE
 SETUP (RTP over the RTSP connection only: "RTP/AVP/TCP;interleaved=a-b"), PLAY and
 TEARDOWN; after PLAY the camera sends the clip as RTP packets framed by '$', the channel
 and a 16-bit length, looping it at its own pace until TEARDOWN or the client leaves.
-Requests need Basic authorisation with the camera's user and password.
+Requests need Digest authorisation (MD5, qop "auth" or none) with the camera's user and
+password, which may be any UTF-8 text.
 
 Camera keys (all optional):
     "rtsp_port": 554
     "rtsp": {"video": path of an Annex B H.264 clip, "fps": 25, "loop": true}
+Fault knobs in camera["faults"]:
+    "rtsp_auth": "basic"        ask for Basic authorisation instead of Digest
+    "rtsp_outage_after": S      S seconds after the camera's first PLAY, close every RTSP
+    "rtsp_outage_for": T        connection of the camera and refuse new ones (accept and close
+                                at once) for T seconds; then serve again (one outage a run)
 Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, status,
-transport, session, range); event "closed" when the connection ends.
+transport, session, range); event "closed" when the connection ends; event "refused" for a
+connection closed at once during an outage.
 """
-import base64
 import random
 import select
+import socket
 import threading
 import time
 
 from simcore import annexb, rtp_h264
+from simcore.rtsp_auth import Authenticator
 from simcore.tcp_service import STOP_POLL_SECONDS, listen
 
 DEFAULT_PORT = 554
@@ -36,9 +44,10 @@ REASONS = {200: "OK", 400: "Bad Request", 401: "Unauthorized", 404: "Not Found",
 
 def start(simulator):
     for camera in simulator.cameras:
+        side = CameraSide(camera)
         try:
             listen(simulator, camera, int(camera.get("rtsp_port", DEFAULT_PORT)),
-                   lambda connection, cam: Connection(simulator, connection, cam).serve())
+                   lambda connection, cam, side=side: side.serve(simulator, connection))
         except PermissionError as error:
             # Port 554 needs privileges; the other protocols are still worth serving.
             print(f"camsim: no RTSP for {camera['id']}: {error}", flush=True)
@@ -59,6 +68,58 @@ def _clip(path):
         return _units_cache[path]
 
 
+class CameraSide:
+    """What a camera's RTSP connections share: the authenticator and the outage."""
+
+    def __init__(self, camera):
+        self.camera = camera
+        self.authenticator = Authenticator(camera)
+        faults = camera["faults"]
+        self.outage_after = faults.get("rtsp_outage_after")
+        self.outage_for = float(faults.get("rtsp_outage_for", 0))
+        # Guards the outage's start and the open connections: connection threads and the
+        # outage timer touch them.
+        self.lock = threading.Lock()
+        self.outage_starts = None
+        self.connections = set()
+
+    def serve(self, simulator, connection):
+        with self.lock:
+            refused = self._in_outage()
+            if not refused:
+                client = Connection(simulator, connection, self.camera, self)
+                self.connections.add(client)
+        if refused:
+            simulator.journal.record(self.camera["id"], "rtsp", event="refused")
+            return
+        try:
+            client.serve()
+        finally:
+            with self.lock:
+                self.connections.discard(client)
+
+    def played(self):
+        """Arms the outage at the camera's first PLAY."""
+        with self.lock:
+            if self.outage_after is None or self.outage_starts is not None:
+                return
+            self.outage_starts = time.monotonic() + float(self.outage_after)
+        timer = threading.Timer(float(self.outage_after), self._cut_connections)
+        timer.daemon = True
+        timer.start()
+
+    def _in_outage(self):
+        if self.outage_starts is None:
+            return False
+        return self.outage_starts <= time.monotonic() < self.outage_starts + self.outage_for
+
+    def _cut_connections(self):
+        with self.lock:
+            cut = list(self.connections)
+        for client in cut:
+            client.cut()
+
+
 class Request:
     def __init__(self, method, uri, headers, body):
         self.method = method
@@ -74,10 +135,11 @@ class Connection:
     """One client connection: reads requests, answers them, and runs the sender after
     PLAY. Replies and RTP packets share the socket, so every write takes the lock."""
 
-    def __init__(self, simulator, connection, camera):
+    def __init__(self, simulator, connection, camera, side):
         self.simulator = simulator
         self.socket = connection
         self.camera = camera
+        self.side = side
         self.settings = camera.get("rtsp", {})
         self.send_lock = threading.Lock()
         self.session = None
@@ -104,7 +166,8 @@ class Connection:
         status, extra, body = self._dispatch(request)
         self.simulator.journal.record(
             self.camera["id"], "rtsp", method=request.method, uri=request.uri,
-            cseq=request.header("CSeq"), user=_basic_user(request), status=status,
+            cseq=request.header("CSeq"),
+            user=self.side.authenticator.user_of(request.header("Authorization")), status=status,
             transport=request.header("Transport"), session=request.header("Session"),
             range=request.header("Range"))
         lines = [f"RTSP/1.0 {status} {REASONS[status]}", f"CSeq: {request.header('CSeq', '0')}",
@@ -114,6 +177,7 @@ class Connection:
         reply = ("\r\n".join(lines) + "\r\n\r\n").encode() + body
         self.send(reply)
         if request.method == "PLAY" and status == 200:
+            self.side.played()
             self._start_sender()
         if request.method == "TEARDOWN" and status == 200:
             self.ended.set()
@@ -123,8 +187,9 @@ class Connection:
             return 200, [f"Public: {PUBLIC}"], b""
         if request.method not in ("DESCRIBE", "SETUP", "PLAY", "TEARDOWN"):
             return 501, [], b""
-        if not _authorised(request, self.camera):
-            return 401, ['WWW-Authenticate: Basic realm="camsim"'], b""
+        authenticator = self.side.authenticator
+        if not authenticator.authorised(request.method, request.header("Authorization")):
+            return 401, [f"WWW-Authenticate: {authenticator.challenge()}"], b""
         if not _path_of(request.uri).startswith(PATH):
             return 404, [], b""
         return getattr(self, "_" + request.method.lower())(request)
@@ -185,6 +250,15 @@ class Connection:
     def send(self, data):
         with self.send_lock:
             self.socket.sendall(data)
+
+    def cut(self):
+        """Ends the connection from the camera's side (an outage): the reader sees the end
+        and the sender's next write fails."""
+        self.ended.set()
+        try:
+            self.socket.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass  # already gone
 
     def _start_sender(self):
         self.playing.set()
@@ -320,24 +394,3 @@ def _interleaved_channel(transport):
 
 def _session_id(request):
     return request.header("Session").split(";")[0].strip()
-
-
-def _credentials(request):
-    kind, _, value = request.header("Authorization").partition(" ")
-    if kind.lower() != "basic":
-        return None
-    try:
-        user, colon, password = base64.b64decode(value.strip(), validate=True).decode(
-            "utf-8").partition(":")
-    except (ValueError, UnicodeDecodeError):
-        return None
-    return (user, password) if colon else None
-
-
-def _basic_user(request):
-    credentials = _credentials(request)
-    return credentials[0] if credentials else ""
-
-
-def _authorised(request, camera):
-    return _credentials(request) == (camera["user"], camera["password"])

@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(dialog.session()->authenticator()->password(), password);
 
         VideoSurface picture;
+        picture.show();
         picture.play(rtspLocation(dialog.streamAuthority()));
         QTRY_VERIFY_WITH_TIMEOUT(!picture.currentPicture().isNull(), 10000);
     }

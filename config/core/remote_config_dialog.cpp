@@ -182,23 +182,26 @@ void RemoteConfigDialog::on_stackedWidget_currentChanged(int index) {
 }
 
 void RemoteConfigDialog::loadPageData(int index) {
-    using Loader = void (RemoteConfigDialog::*)();
+    // Plain function pointers rather than pointers to member functions: GCC's bounds check
+    // misreads an array of the latter as read out of its bounds.
+    using Loader = void (*)(RemoteConfigDialog&);
     // Pages 2, 3 and 11 hold fixed forms that read nothing from the camera.
-    static const Loader loaders[BuiltInPageCount] = {&RemoteConfigDialog::loadNetworkPage,
-                                                     &RemoteConfigDialog::loadNetworkPage,
-                                                     nullptr,
-                                                     nullptr,
-                                                     &RemoteConfigDialog::loadGB28181Page,
-                                                     &RemoteConfigDialog::loadOSDPage,
-                                                     &RemoteConfigDialog::loadVideoEncoderPage,
-                                                     &RemoteConfigDialog::loadAudioCapturePage,
-                                                     &RemoteConfigDialog::loadAudioPage,
-                                                     &RemoteConfigDialog::loadLightPage,
-                                                     &RemoteConfigDialog::loadRegions,
-                                                     nullptr,
-                                                     &RemoteConfigDialog::loadDetectionPage,
-                                                     &RemoteConfigDialog::loadTimePage,
-                                                     &RemoteConfigDialog::loadDevicePage};
+    static const Loader loaders[BuiltInPageCount] = {
+        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
+        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
+        nullptr,
+        nullptr,
+        [](RemoteConfigDialog& d) { d.loadGB28181Page(); },
+        [](RemoteConfigDialog& d) { d.loadOSDPage(); },
+        [](RemoteConfigDialog& d) { d.loadVideoEncoderPage(); },
+        [](RemoteConfigDialog& d) { d.loadAudioCapturePage(); },
+        [](RemoteConfigDialog& d) { d.loadAudioPage(); },
+        [](RemoteConfigDialog& d) { d.loadLightPage(); },
+        [](RemoteConfigDialog& d) { d.loadRegions(); },
+        nullptr,
+        [](RemoteConfigDialog& d) { d.loadDetectionPage(); },
+        [](RemoteConfigDialog& d) { d.loadTimePage(); },
+        [](RemoteConfigDialog& d) { d.loadDevicePage(); }};
     const bool builtIn = index >= 0 && index < BuiltInPageCount;
     if (builtIn && (index == CloudPlatformPage || index == StreamingPage)) {
         return;
@@ -207,7 +210,7 @@ void RemoteConfigDialog::loadPageData(int index) {
         qDebug("没有加载对应页面的数据！");
         return;
     }
-    (this->*loaders[index])();
+    loaders[index](*this);
 }
 
 void RemoteConfigDialog::loadVideoEncoderPage() {

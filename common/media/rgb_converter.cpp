@@ -6,6 +6,19 @@ namespace {
 // Larger pictures than any camera sends are refused rather than allocated.
 constexpr int kMaxPictureSide = 8192;
 constexpr int kBytesPerPixel = 4;
+// Sample aspects beyond these are damaged stream headers rather than real pixel shapes;
+// such pictures are shown with square pixels.
+constexpr double kNarrowestSample = 1.0 / 8;
+constexpr double kWidestSample = 8;
+
+double sampleAspectOf(const AVFrame& picture) {
+    const AVRational aspect = picture.sample_aspect_ratio;
+    if (aspect.num <= 0 || aspect.den <= 0) {
+        return 1.0;
+    }
+    const double value = av_q2d(aspect);
+    return value >= kNarrowestSample && value <= kWidestSample ? value : 1.0;
+}
 
 }  // namespace
 
@@ -33,6 +46,7 @@ bool RgbConverter::convert(const AVFrame& picture, RgbPicture* out) {
     }
     out->width = width;
     out->height = height;
+    out->sampleAspect = sampleAspectOf(picture);
     out->bytesPerLine = bytesPerLine;
     out->pixels = buffer_.data();
     return true;

@@ -15,6 +15,9 @@ struct RgbPicture {
     int height = 0;
     int bytesPerLine = 0;
     const uint8_t* pixels = nullptr;
+    // The width of one pixel over its height as the stream means it shown (1 for square
+    // pixels): the picture is meant to be seen width * sampleAspect wide.
+    double sampleAspect = 1.0;
 };
 
 class RgbConverter {

@@ -1,5 +1,11 @@
 #include "login_dialog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "ui_login_dialog.h"
@@ -10,6 +16,21 @@ const char* const kUserName = "userName";
 const char* const kPassword = "passWord";
 const char* const kStreamPort = "streamPort";
 const char* const kSessionPort = "sessionPort";
+
+// The settings file holds the password in clear text: it is made readable by its owner
+// only before anything is written to it. The settings store rewrites it through a file of
+// the same permissions, so the mode stays.
+void keepSettingsPrivate(const QString& fileName) {
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    const int descriptor = ::open(QFile::encodeName(fileName).constData(),
+                                  O_WRONLY | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (descriptor < 0) {
+        qWarning("Cannot create the login settings %s", qPrintable(fileName));
+        return;
+    }
+    ::fchmod(descriptor, S_IRUSR | S_IWUSR);  // an older file may have been made readable
+    ::close(descriptor);
+}
 }  // namespace
 
 LoginDialog::LoginDialog(QWidget* parent) : QDialog(parent), ui(new Ui::LoginDialog) {
@@ -56,6 +77,7 @@ void LoginDialog::loadSettings() {
 
 void LoginDialog::saveSettings() {
     QSettings settings;
+    keepSettingsPrivate(settings.fileName());
     settings.beginGroup(kGroup);
     settings.setValue(kUserName, ui->userLineEdit->text());
     settings.setValue(kPassword, ui->passwordLineEdit->text());

@@ -81,6 +81,9 @@ RemoteConfigDialog::~RemoteConfigDialog() {
 
 // ---- Login -----------------------------------------------------------------------------------
 
+// User names and passwords travel as UTF-8 everywhere: to the camera's login, into the
+// session and into the RTSP address. One encoding for all keeps a non-ASCII password valid
+// for the live pictures too, wherever it was typed.
 bool RemoteConfigDialog::login(const QString& user, const QString& password, int httpPort,
                                int streamPort) {
     logout();  // a new login replaces the old one, never leaks it
@@ -94,7 +97,7 @@ bool RemoteConfigDialog::login(const QString& user, const QString& password, int
     QByteArray passwordBytes;
     if (!user.isEmpty() || !password.isEmpty()) {
         userBytes = user.toUtf8();
-        passwordBytes = password.toLocal8Bit();
+        passwordBytes = password.toUtf8();
         if (fits(userBytes, kUserField) && fits(passwordBytes, kPasswordField)) {
             handle = NETSDK_Login(address.constData(), httpPort, streamPort, userBytes.constData(),
                                   passwordBytes.constData(), 0);
@@ -105,7 +108,7 @@ bool RemoteConfigDialog::login(const QString& user, const QString& password, int
     if (handle == nullptr) {
         return loginFromDialogs(address) != nullptr;
     }
-    startSession(handle, QString::fromLatin1(userBytes), QString::fromLatin1(passwordBytes));
+    startSession(handle, user, password);
     return true;
 }
 
@@ -115,8 +118,8 @@ NETSDK_LOGIN_INFO* RemoteConfigDialog::loginFromDialogs(const QByteArray& addres
         if (dialog.exec() != QDialog::Accepted) {
             return nullptr;
         }
-        const QByteArray user = dialog.userName().toLatin1();
-        const QByteArray password = dialog.password().toLatin1();
+        const QByteArray user = dialog.userName().toUtf8();
+        const QByteArray password = dialog.password().toUtf8();
         if (!fits(user, kUserField) || !fits(password, kPasswordField)) {
             qDebug("The user name or the password is too long");
             continue;
@@ -125,7 +128,7 @@ NETSDK_LOGIN_INFO* RemoteConfigDialog::loginFromDialogs(const QByteArray& addres
             NETSDK_Login(address.constData(), dialog.sessionPort(), dialog.streamPort(),
                          user.constData(), password.constData(), 0);
         if (handle != nullptr) {
-            startSession(handle, QString::fromLatin1(user), QString::fromLatin1(password));
+            startSession(handle, dialog.userName(), dialog.password());
             return handle;
         }
     }
@@ -207,23 +210,26 @@ void RemoteConfigDialog::on_stackedWidget_currentChanged(int index) {
 }
 
 void RemoteConfigDialog::loadPageData(int index) {
-    using Loader = void (RemoteConfigDialog::*)();
+    // Plain function pointers rather than pointers to member functions: GCC's bounds check
+    // misreads an array of the latter as read out of its bounds.
+    using Loader = void (*)(RemoteConfigDialog&);
     // Pages 2, 3 and 11 hold fixed forms that read nothing from the camera.
-    static const Loader loaders[BuiltInPageCount] = {&RemoteConfigDialog::loadNetworkPage,
-                                                     &RemoteConfigDialog::loadNetworkPage,
-                                                     nullptr,
-                                                     nullptr,
-                                                     &RemoteConfigDialog::loadGB28181Page,
-                                                     &RemoteConfigDialog::loadOSDPage,
-                                                     &RemoteConfigDialog::loadVideoEncoderPage,
-                                                     &RemoteConfigDialog::loadAudioCapturePage,
-                                                     &RemoteConfigDialog::loadAudioPage,
-                                                     &RemoteConfigDialog::loadLightPage,
-                                                     &RemoteConfigDialog::loadRegions,
-                                                     nullptr,
-                                                     &RemoteConfigDialog::loadDetectionPage,
-                                                     &RemoteConfigDialog::loadTimePage,
-                                                     &RemoteConfigDialog::loadDevicePage};
+    static const Loader loaders[BuiltInPageCount] = {
+        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
+        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
+        nullptr,
+        nullptr,
+        [](RemoteConfigDialog& d) { d.loadGB28181Page(); },
+        [](RemoteConfigDialog& d) { d.loadOSDPage(); },
+        [](RemoteConfigDialog& d) { d.loadVideoEncoderPage(); },
+        [](RemoteConfigDialog& d) { d.loadAudioCapturePage(); },
+        [](RemoteConfigDialog& d) { d.loadAudioPage(); },
+        [](RemoteConfigDialog& d) { d.loadLightPage(); },
+        [](RemoteConfigDialog& d) { d.loadRegions(); },
+        nullptr,
+        [](RemoteConfigDialog& d) { d.loadDetectionPage(); },
+        [](RemoteConfigDialog& d) { d.loadTimePage(); },
+        [](RemoteConfigDialog& d) { d.loadDevicePage(); }};
     const bool builtIn = index >= 0 && index < BuiltInPageCount;
     if (builtIn && (index == CloudPlatformPage || index == StreamingPage)) {
         return;
@@ -232,7 +238,7 @@ void RemoteConfigDialog::loadPageData(int index) {
         qDebug("没有加载对应页面的数据！");
         return;
     }
-    (this->*loaders[index])();
+    loaders[index](*this);
 }
 
 void RemoteConfigDialog::loadVideoEncoderPage() {

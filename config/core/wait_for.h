@@ -15,7 +15,8 @@ public:
     WaitFor(const WaitFor&) = delete;
     WaitFor& operator=(const WaitFor&) = delete;
 
-    // Blocks the calling (GUI) thread for about ms milliseconds in 10 ms steps.
+    // Holds the calling (GUI) thread for about ms milliseconds in 10 ms steps while its event
+    // loop runs; a wait of a second or more shows its progress dialog at once.
     void wait(int ms);
 
 private:

@@ -41,6 +41,7 @@ VideoShow::VideoShow(QWidget* host, int viewMode)
     connect(videoWidget, &TrackerWidgetVideo::mouseReleased, this, &VideoShow::onMouseReleased);
     connect(videoWidget, &TrackerWidgetVideo::videoWidgetResized, this,
             &VideoShow::onVideoWidgetResized);
+    connect(videoWidget, &VideoSurface::pictureSizeChanged, this, &VideoShow::placeOverlays);
 }
 
 VideoShow::~VideoShow() {
@@ -62,9 +63,15 @@ void VideoShow::openStream(const QString& authority) {
     }
 }
 
-// Before the first page load the picture size is unknown: the picture is then taken as
-// filling the whole view, so that drawn overlays still get their own positions.
+// The picture as it is painted decides, so that overlays sit where the user sees them even
+// when the stream's pictures differ from the camera's resolution record. Before the first
+// picture the record stands in, and without it the picture is taken as filling the whole
+// view, so that drawn overlays still get their own positions.
 QSize VideoShow::pictureSize() const {
+    const QSize shown = videoWidget->pictureSize();
+    if (!shown.isEmpty()) {
+        return shown;
+    }
     return videoSize.isEmpty() ? videoWidget->size() : videoSize;
 }
 
@@ -232,7 +239,14 @@ void VideoShow::onWidgetReleased(QWidget* widget, QMouseEvent*) {
 }
 
 void VideoShow::onVideoWidgetResized(QResizeEvent* event) {
-    if (mode == ModeOsd && event->oldSize().isValid()) {
+    if (event->oldSize().isValid() || mode != ModeOsd) {
+        placeOverlays();
+    }
+}
+
+// Puts every overlay back at its percent position, after the view or the picture changed.
+void VideoShow::placeOverlays() {
+    if (mode == ModeOsd) {
         setupOsd(titlePos, titleText, dateTimePos, dateTimeFormat);
         if (dateTimeButton) {
             dateTimeButton->setVisible(dateTimeVisible);

@@ -62,6 +62,7 @@ private slots:
     void onMouseReleased(QRect rect);
     void onWidgetReleased(QWidget* widget, QMouseEvent* event);
     void onVideoWidgetResized(QResizeEvent* event);
+    void placeOverlays();
 
 private:
     QSize pictureSize() const;

@@ -2,13 +2,29 @@
 
 #include <QDebug>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 
 #include "rtsp_source.h"
 
-VideoSurface::VideoSurface(QWidget* parent) : QWidget(parent) {
+namespace {
+
+// The first reconnection waits this long; each further one twice as long, up to the limit,
+// so that a camera that is away for long is not hammered.
+constexpr int kFirstReconnectMs = 1000;
+constexpr int kLongestReconnectMs = 10000;
+// The status box over the picture: its margin around the text and its darkness.
+constexpr int kStatusMargin = 8;
+constexpr int kStatusShade = 160;
+
+}  // namespace
+
+VideoSurface::VideoSurface(QWidget* parent)
+    : QWidget(parent), reconnectDelayMs_(kFirstReconnectMs) {
     // The widget paints every pixel itself: Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    reconnect_.setSingleShot(true);
+    connect(&reconnect_, &QTimer::timeout, this, &VideoSurface::start);
 }
 
 // The source is stopped (its worker joined) before the members it calls back into go away.
@@ -18,29 +34,94 @@ VideoSurface::~VideoSurface() {
 
 void VideoSurface::play(const QString& location) {
     stop();
-    if (location.isEmpty()) {
-        return;
+    location_ = location;
+    if (isVisible()) {
+        start();
     }
-    media::RtspSource::Callbacks callbacks;
-    callbacks.picture = [this](const media::RgbPicture& picture) {
-        takePicture(picture.pixels, picture.width, picture.height, picture.bytesPerLine);
-    };
-    // Queued to the GUI thread, with this widget as context: dropped if it is gone by then.
-    callbacks.ended = [this](const std::string& reason) {
-        const QString text = QString::fromStdString(reason);
-        QMetaObject::invokeMethod(
-            this,
-            [this, text] {
-                qWarning() << "live video:" << text;  // the reason names no credentials
-                emit streamEnded(text);
-            },
-            Qt::QueuedConnection);
-    };
-    source_ = std::make_unique<media::RtspSource>(location.toStdString(), std::move(callbacks));
 }
 
 void VideoSurface::stop() {
+    pause();
+    location_.clear();
+    status_.clear();
+    reconnectDelayMs_ = kFirstReconnectMs;
+}
+
+void VideoSurface::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!source_) {
+        start();
+    }
+}
+
+void VideoSurface::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    pause();
+}
+
+void VideoSurface::pause() {
+    reconnect_.stop();
     source_.reset();
+}
+
+void VideoSurface::start() {
+    source_.reset();
+    if (location_.isEmpty()) {
+        return;
+    }
+    const int generation = ++generation_;
+    media::RtspSource::Callbacks callbacks;
+    callbacks.picture = [this](const media::RgbPicture& picture) {
+        takePicture(picture.pixels, picture.width, picture.height, picture.bytesPerLine,
+                    picture.sampleAspect);
+    };
+    // Queued to the GUI thread, with this widget as context: dropped if it is gone by then.
+    callbacks.ended = [this, generation](media::StreamEnd why, const std::string& reason) {
+        const QString text = QString::fromStdString(reason);
+        QMetaObject::invokeMethod(
+            this, [this, generation, why, text] { onStreamEnded(generation, why, text); },
+            Qt::QueuedConnection);
+    };
+    source_ = std::make_unique<media::RtspSource>(location_.toStdString(), std::move(callbacks));
+}
+
+void VideoSurface::onStreamEnded(int generation, media::StreamEnd why, const QString& reason) {
+    if (generation != generation_ || !source_) {
+        return;  // a source already replaced or stopped
+    }
+    qWarning() << "live video:" << reason;  // the reason names no credentials
+    source_.reset();
+    switch (why) {
+        case media::StreamEnd::Refused:
+            status_ = tr("用户名或密码错误，无法显示实时视频");
+            break;
+        case media::StreamEnd::CredentialsTooLong:
+            status_ = tr("用户名和密码太长（超过%1个字符），无法显示实时视频")
+                          .arg(media::RtspSource::kMaxCredentialCharacters);
+            break;
+        case media::StreamEnd::Lost:
+            status_ = tr("正在重新连接...");
+            reconnect_.start(reconnectDelayMs_);
+            reconnectDelayMs_ = std::min(reconnectDelayMs_ * 2, kLongestReconnectMs);
+            break;
+    }
+    update();
+    emit streamEnded(reason);
+}
+
+void VideoSurface::onNewPicture() {
+    {
+        QMutexLocker guard(&pictureLock_);
+        updatePending_ = false;
+    }
+    status_.clear();
+    reconnectDelayMs_ = kFirstReconnectMs;
+    update();
+    const QSize shown = pictureSize();
+    if (shown != announcedSize_) {
+        announcedSize_ = shown;
+        emit pictureSizeChanged(shown);
+    }
 }
 
 QImage VideoSurface::currentPicture() const {
@@ -48,8 +129,14 @@ QImage VideoSurface::currentPicture() const {
     return picture_.copy();
 }
 
+QSize VideoSurface::pictureSize() const {
+    QMutexLocker guard(&pictureLock_);
+    return shownSize_;
+}
+
 // Runs on the decoding worker.
-void VideoSurface::takePicture(const uchar* pixels, int width, int height, int bytesPerLine) {
+void VideoSurface::takePicture(const uchar* pixels, int width, int height, int bytesPerLine,
+                               double sampleAspect) {
     bool askForUpdate = false;
     {
         QMutexLocker guard(&pictureLock_);
@@ -59,6 +146,7 @@ void VideoSurface::takePicture(const uchar* pixels, int width, int height, int b
         if (picture_.isNull()) {
             return;  // out of memory: skip this picture
         }
+        shownSize_ = QSize(qMax(1, qRound(width * sampleAspect)), height);
         for (int row = 0; row < height; ++row) {
             memcpy(picture_.scanLine(row), pixels + row * bytesPerLine, width * 4);
         }
@@ -66,22 +154,34 @@ void VideoSurface::takePicture(const uchar* pixels, int width, int height, int b
         updatePending_ = true;
     }
     if (askForUpdate) {
-        QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &VideoSurface::onNewPicture, Qt::QueuedConnection);
     }
 }
 
 void VideoSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    QMutexLocker guard(&pictureLock_);
-    updatePending_ = false;
-    if (picture_.isNull()) {
+    {
+        QMutexLocker guard(&pictureLock_);
+        if (!picture_.isNull()) {
+            // Letterboxed and centred, as the percent positions of the overlays assume.
+            QSize shown = shownSize_.scaled(size(), Qt::KeepAspectRatio);
+            const QRect target(
+                QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(target, picture_);
+        }
+    }
+    paintStatus(&painter);
+}
+
+void VideoSurface::paintStatus(QPainter* painter) {
+    if (status_.isEmpty()) {
         return;
     }
-    // Letterboxed and centred, as the percent positions of the overlays assume.
-    QSize shown = picture_.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2),
-                       shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture_);
+    const QRect text = painter->fontMetrics().boundingRect(rect(), Qt::AlignCenter, status_);
+    const QRect box = text.adjusted(-kStatusMargin, -kStatusMargin, kStatusMargin, kStatusMargin);
+    painter->fillRect(box, QColor(0, 0, 0, kStatusShade));
+    painter->setPen(Qt::white);
+    painter->drawText(box, Qt::AlignCenter, status_);
 }

@@ -1862,6 +1862,21 @@
     </message>
 </context>
 <context>
+    <name>VideoSurface</name>
+    <message>
+        <source>用户名或密码错误，无法显示实时视频</source>
+        <translation>Wrong user name or password: no live video</translation>
+    </message>
+    <message>
+        <source>用户名和密码太长（超过%1个字符），无法显示实时视频</source>
+        <translation>The user name and password are too long (over %1 characters): no live video</translation>
+    </message>
+    <message>
+        <source>正在重新连接...</source>
+        <translation>Reconnecting...</translation>
+    </message>
+</context>
+<context>
     <name>ZRSDKInstance</name>
     <message>
         <source>正在配置移动侦测参数，请等待...</source>

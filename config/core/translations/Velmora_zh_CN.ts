@@ -1862,6 +1862,21 @@
     </message>
 </context>
 <context>
+    <name>VideoSurface</name>
+    <message>
+        <source>用户名或密码错误，无法显示实时视频</source>
+        <translation>用户名或密码错误，无法显示实时视频</translation>
+    </message>
+    <message>
+        <source>用户名和密码太长（超过%1个字符），无法显示实时视频</source>
+        <translation>用户名和密码太长（超过%1个字符），无法显示实时视频</translation>
+    </message>
+    <message>
+        <source>正在重新连接...</source>
+        <translation>正在重新连接...</translation>
+    </message>
+</context>
+<context>
     <name>ZRSDKInstance</name>
     <message>
         <source>正在配置移动侦测参数，请等待...</source>

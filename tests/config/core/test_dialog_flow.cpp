@@ -2,16 +2,21 @@
 // and against camsim on loopback. Modal dialogs are answered by a ModalAnswerer that acts
 // on each modal window as it appears.
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
 
+#include "RtspLocation.h"
+#include "VideoSurface.h"
 #include "camsim_fixture.h"
+#include "clip_blocks.h"
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
@@ -69,9 +74,9 @@ void reject(QWidget* window) {
 
 class Camera {
 public:
-    Camera() : sim(camsim::Where::Loopback) {
-        sim.start(R"({"cameras": [)" +
-                  camsim::camera("CAM1", sim.address(10), R"("password": "pw")") + "]}");
+    explicit Camera(const std::string& members = R"("password": "pw")")
+        : sim(camsim::Where::Loopback) {
+        sim.start(R"({"cameras": [)" + camsim::camera("CAM1", sim.address(10), members) + "]}");
     }
     QString ip() const { return QString::fromStdString(sim.address(10)); }
     // Login attempts the camera saw: each reads the device block.
@@ -173,6 +178,51 @@ private slots:
         QSettings settings;
         QCOMPARE(settings.value("LoginDialog/passWord").toString(), QString("pw"));
         QCOMPARE(settings.value("LoginDialog/sessionPort").toInt(), 80);
+    }
+
+    // One text for the login, the session and the live picture, wherever it was typed.
+    void nonAsciiCredentialsLogInAndPlay_data() {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("command line") << false;
+        QTest::newRow("login dialog") << true;
+    }
+    void nonAsciiCredentialsLogInAndPlay() {
+        QFETCH(bool, typed);
+        const QString user = QStringLiteral("ÄÖ");
+        const QString password = QStringLiteral("pwé");
+        const QTemporaryDir clips;
+        Camera camera(R"("user": "ÄÖ", "password": "pwé", "rtsp": {"video": ")" +
+                      clip_blocks::makeVideoFile({clip_blocks::kH264, 176, 144, "yuv420p"},
+                                                 {255, 0, 0}, {0, 0, 255}, 8,
+                                                 clips.path().toStdString()) +
+                      R"("})");
+        RemoteConfigDialog dialog(camera.ip(), nullptr);
+        // Three answers, so that a refused attempt fails the test rather than hangs it.
+        ModalAnswerer answers(
+            {typeLogin(user, password), typeLogin(user, password), typeLogin(user, password)});
+        QVERIFY(typed ? dialog.login(QString(), QString(), 80, 1680)
+                      : dialog.login(user, password, 80, 1680));
+        QCOMPARE(answers.answered.size(), typed ? 1 : 0);
+        QCOMPARE(camera.logins(), size_t(1));
+        QCOMPARE(dialog.session()->authenticator()->user(), user);
+        QCOMPARE(dialog.session()->authenticator()->password(), password);
+
+        VideoSurface picture;
+        picture.show();
+        picture.play(rtspLocation(dialog.streamAuthority()));
+        QTRY_VERIFY_WITH_TIMEOUT(!picture.currentPicture().isNull(), 10000);
+    }
+
+    void theSavedPasswordIsForItsOwnerOnly() {
+        QFile::remove(QSettings().fileName());
+        LoginDialog dialog(nullptr);
+        dialog.accept();
+        const QFile::Permissions others =
+            QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        const QFileInfo file(QSettings().fileName());
+        QVERIFY(file.exists());
+        QCOMPARE(file.permissions() & others, QFile::Permissions());
+        QVERIFY(file.permissions() & QFile::WriteOwner);
     }
 
     void threeRefusedDialogsEndTheLogin() {

@@ -63,6 +63,27 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
+    // The dialog tells the user at once why the window is busy, and the event loop keeps
+    // running behind it (live pictures keep moving): a timer of the test fires meanwhile.
+    void aWaitOfASecondShowsItsDialogAtOnce() {
+        QWidget window;
+        window.show();
+        bool dialogSeen = false;
+        int ticks = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&] {
+            ++ticks;
+            auto* dialog = window.findChild<QProgressDialog*>();
+            dialogSeen = dialogSeen || (dialog != nullptr && dialog->isVisible() &&
+                                        dialog->windowModality() == Qt::WindowModal);
+        });
+        probe.start(50);
+        WaitFor busy("正在配置遮挡侦测参数，请等待...", &window);
+        busy.wait(1000);
+        QVERIFY(dialogSeen);
+        QVERIFY(ticks > 1);
+    }
+
     // ---- ControlAssignmentGroup ----
 
     void restoreButtonPutsEveryRecordedValueBack() {

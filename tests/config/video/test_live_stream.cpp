@@ -1,8 +1,10 @@
 // The live view against camsim's RTSP side: the picture arrives and is painted letterboxed
 // with the overlays on top, the login reaches the camera even with reserved characters in
-// the password, and a view destroyed while its stream runs says TEARDOWN and is never
-// called back.
+// the password, a view destroyed while its stream runs says TEARDOWN and is never called
+// back, a hidden view holds no stream, a lost stream comes back by itself, and a refused
+// login is shown over the picture instead of being tried again and again.
 #include <QLayout>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +21,10 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 constexpr const char* kPassword = "p@ss:w/rd";
+// Camera hosts: one that serves for good, one whose RTSP side drops every connection a
+// second after the first PLAY and refuses new ones for two seconds.
+constexpr int kSteadyCamera = 10;
+constexpr int kOutageCamera = 11;
 
 bool near(QRgb pixel, QColor colour) {
     return qAbs(qRed(pixel) - colour.red()) < 32 && qAbs(qGreen(pixel) - colour.green()) < 32 &&
@@ -38,7 +44,11 @@ private slots:
         // No raw string literals in this file: moc cannot read them.
         const std::string members = std::string("\"password\": \"") + kPassword +
                                     "\", \"rtsp\": {\"video\": \"" + clip + "\"}";
-        sim_.start("{\"cameras\": [" + camsim::camera("C1", sim_.address(10), members) + "]}");
+        const std::string outage =
+            ", \"faults\": {\"rtsp_outage_after\": 1, \"rtsp_outage_for\": 2}";
+        sim_.start("{\"cameras\": [" + camsim::camera("C1", sim_.address(kSteadyCamera), members) +
+                   ", " + camsim::camera("C2", sim_.address(kOutageCamera), members + outage) +
+                   "]}");
     }
 
     void init() {
@@ -83,6 +93,31 @@ private slots:
                  QString("rtsp://%1:554/mpeg4cif").arg(address()));
     }
 
+    // The stream's pictures (352 x 288) differ from the camera's resolution record
+    // (640 x 360): a mask drawn over the painted picture gets the percents of that picture.
+    void overlaysFollowThePictureAsPainted() {
+        show_->videoSize = QSize(640, 360);
+        show_->openStream(authority());
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->pictureSize(), QSize(352, 288), kWaitMs);
+        QSignalSpy changed(show_, &VideoShow::videoMaskValueChanged);
+        // A quarter in from each side of the 244 x 200 picture between 78-pixel bars.
+        QTest::mousePress(tracker, Qt::LeftButton, Qt::NoModifier, QPoint(78 + 61, 50));
+        QTest::mouseRelease(tracker, Qt::LeftButton, Qt::NoModifier, QPoint(78 + 183, 150));
+        QCOMPARE(changed.count(), 1);
+        const QRectF percent = changed[0][1].value<VIDEO_MASK_INFO>().rect;
+        const QRectF expected(QPointF(25, 25), QPointF(75, 75));
+        QVERIFY2(qAbs(percent.left() - expected.left()) < 1 &&
+                     qAbs(percent.top() - expected.top()) < 1 &&
+                     qAbs(percent.right() - expected.right()) < 1 &&
+                     qAbs(percent.bottom() - expected.bottom()) < 1,
+                 qPrintable(QString("%1 %2 %3 %4")
+                                .arg(percent.left())
+                                .arg(percent.top())
+                                .arg(percent.right())
+                                .arg(percent.bottom())));
+    }
+
     void anEmptyAuthorityKeepsTheStream() {
         show_->openStream(authority());
         QTRY_VERIFY_WITH_TIMEOUT(!show_->tracker()->currentPicture().isNull(), kWaitMs);
@@ -113,6 +148,7 @@ private slots:
         session.setCredentials("admin", kPassword);
         auto* page = new BaseVideoWidget(&session);
         auto* container = new QWidget(page);
+        page->show();
         page->play(container);
         page->play(container);  // a second call replaces the first preview
         QCOMPARE(container->findChildren<VideoSurface*>().size(), 1);
@@ -124,14 +160,96 @@ private slots:
             [&](const camsim::JournalEntry&) { return teardownCount() > teardowns; }, kWaitMs));
     }
 
-private:
-    QString address() const { return QString::fromStdString(sim_.address(10)); }
-    QString authority() const { return QString("admin:%1@%2").arg(kPassword, address()); }
+    // One stream per shown view: a camera allows few viewers.
+    void aHiddenViewHoldsNoStream() {
+        show_->openStream(authority());
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
+        const size_t plays = playCount();
+        host_->hide();
+        QVERIFY(sim_.waitForJournal([&](const camsim::JournalEntry&) { return openStreams() == 0; },
+                                    kWaitMs));
+        host_->show();
+        QVERIFY(sim_.waitForJournal(
+            [&](const camsim::JournalEntry&) { return playCount() > plays; }, kWaitMs));
+        QCOMPARE(openStreams(), 1);
+    }
 
-    size_t playCount() const {
+    void aLostStreamSaysReconnectingAndComesBack() {
+        show_->openStream(authority(kOutageCamera));
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), QString("正在重新连接..."), kWaitMs);
+        QVERIFY2(!tracker->currentPicture().isNull(), "the last picture stays");
+        QTRY_VERIFY_WITH_TIMEOUT(tracker->statusText().isEmpty(), kWaitMs);
+        QVERIFY(playCount(kOutageCamera) >= 2);
+        // Two seconds of outage are bridged by attempts a second or more apart.
+        const size_t refused =
+            sim_.journal([](const camsim::JournalEntry& e) { return e.text("event") == "refused"; })
+                .size();
+        QVERIFY2(refused <= 2, qPrintable(QString::number(refused)));
+    }
+
+    void aLoginTheStreamCannotUseIsShownAndNotRetried_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("wrong password") << "wrong"
+                                        << "用户名或密码错误，无法显示实时视频";
+        QTest::newRow("credentials over 127 characters")
+            << QString(128, 'p') << "用户名和密码太长（超过127个字符），无法显示实时视频";
+    }
+    void aLoginTheStreamCannotUseIsShownAndNotRetried() {
+        QFETCH(QString, password);
+        QFETCH(QString, status);
+        const size_t before = describeCount();
+        show_->openStream(QString("admin:%1@%2").arg(password, address()));
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), status, kWaitMs);
+        const size_t asked = describeCount();
+        QVERIFY(asked - before <= 2);  // the challenge and one answer at most
+        // Longer than the first reconnection would wait: nothing more reaches the camera.
+        QVERIFY(!sim_.waitForJournal(
+            [&](const camsim::JournalEntry&) { return describeCount() > asked; }, 1500));
+        QCOMPARE(tracker->statusText(), status);
+    }
+
+private:
+    QString address(int host = kSteadyCamera) const {
+        return QString::fromStdString(sim_.address(host));
+    }
+    QString authority(int host = kSteadyCamera) const {
+        return QString("admin:%1@%2").arg(kPassword, address(host));
+    }
+
+    size_t playCount(int host = kSteadyCamera) const {
+        const std::string uri = "rtsp://" + sim_.address(host) + ":554/mpeg4cif";
         return sim_
-            .journal([](const camsim::JournalEntry& e) { return e.text("method") == "PLAY"; })
+            .journal([&](const camsim::JournalEntry& e) {
+                return e.text("method") == "PLAY" && e.text("uri").rfind(uri, 0) == 0;
+            })
             .size();
+    }
+    size_t describeCount() const {
+        return sim_
+            .journal([](const camsim::JournalEntry& e) { return e.text("method") == "DESCRIBE"; })
+            .size();
+    }
+    // Sessions of the steady camera that have played and not been torn down.
+    int openStreams() const {
+        const std::string uri = "rtsp://" + sim_.address(kSteadyCamera) + ":554/mpeg4cif";
+        QSet<QString> open;
+        for (const camsim::JournalEntry& e : sim_.journal()) {
+            const QString session = QString::fromStdString(e.text("session")).section(';', 0, 0);
+            if (e.text("uri").rfind(uri, 0) != 0 || e.number("status") != 200) {
+                continue;
+            }
+            if (e.text("method") == "PLAY") {
+                open.insert(session);
+            } else if (e.text("method") == "TEARDOWN") {
+                open.remove(session);
+            }
+        }
+        return open.size();
     }
     size_t teardownCount() const {
         return sim_

@@ -80,6 +80,9 @@ bool onSilentRound(CLIENT_NOTIFY_SESSION& session, SilenceCount& count) {
 }
 
 void receiveLoop(CLIENT_NOTIFY_SESSION* session) {
+    // Waits until the creator has stored this thread's handle: a callback that destroys the
+    // session tells by that handle whether it runs on this thread.
+    { std::lock_guard<std::mutex> started(session->lock); }
     SilenceCount count;
     while (session->run) {
         if (session->socket == -1) {
@@ -119,7 +122,11 @@ void receiveLoop(CLIENT_NOTIFY_SESSION* session) {
 }  // namespace
 
 CLIENT_NOTIFY_SESSION* CLIENT_NOTIFY_Creat(const char* address, int port,
-                                           NETSDK_NotifyCallBack callback, void* user) {
+                                           NETSDK_NotifyCallBack callback, void* user,
+                                           CLIENT_NOTIFY_SESSION** holder) {
+    CLIENT_NOTIFY_SESSION* unused = nullptr;
+    CLIENT_NOTIFY_SESSION*& held = holder != nullptr ? *holder : unused;
+    held = nullptr;
     if (address == nullptr || callback == nullptr || port < 1 || port > 65535) {
         SDK_LOG_NULL();
         return nullptr;
@@ -139,9 +146,12 @@ CLIENT_NOTIFY_SESSION* CLIENT_NOTIFY_Creat(const char* address, int port,
         return nullptr;
     }
     session->run = true;
+    held = session.get();
     try {
+        std::lock_guard<std::mutex> starting(session->lock);
         session->thread = std::thread(receiveLoop, session.get());
     } catch (const std::system_error& error) {
+        held = nullptr;
         SDK_LOG_RESULT(error.code().value());
         closeSocket(*session);
         return nullptr;

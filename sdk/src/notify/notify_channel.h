@@ -28,9 +28,13 @@ struct CLIENT_NOTIFY_SESSION {
 
 // Connects to address:port (2000 ms) and starts the receive thread. NULL (logged) for a NULL
 // address or callback, a port outside 1..65535, a failed connect or a thread that cannot
-// start.
+// start. A holder, where given, receives the session (or NULL) before the thread starts: a
+// callback that runs at once, and logs out or subscribes again, then finds its own channel
+// there. The caller must not touch the holder's owner after a successful return, since that
+// callback may already have freed it.
 CLIENT_NOTIFY_SESSION* CLIENT_NOTIFY_Creat(const char* address, int port,
-                                           NETSDK_NotifyCallBack callback, void* user);
+                                           NETSDK_NotifyCallBack callback, void* user,
+                                           CLIENT_NOTIFY_SESSION** holder = nullptr);
 
 // Ends the receive thread, waits for it and frees the session; no callback runs after it
 // returned. From the session's own callback it only ends the thread, which then frees the

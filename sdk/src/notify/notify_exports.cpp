@@ -21,6 +21,8 @@ int NETSDK_Notify(NETSDK_LOGIN_INFO* login, NETSDK_NotifyCallBack event, void* u
         CLIENT_NOTIFY_Destory(login->notify);
         login->notify = nullptr;
     }
-    login->notify = CLIENT_NOTIFY_Creat(login->ip, kAlarmPort, event, user);
-    return login->notify != nullptr ? 0 : -1;
+    // The login holds its channel before the first alarm can arrive, and is not touched
+    // afterwards: that alarm's callback may log out and free it.
+    return CLIENT_NOTIFY_Creat(login->ip, kAlarmPort, event, user, &login->notify) != nullptr ? 0
+                                                                                              : -1;
 }

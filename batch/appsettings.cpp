@@ -55,12 +55,8 @@ void AppSettings::copyLabelTemplate() {
         QFile::copy(applicationDir + QLatin1Char('/') + QString::fromLatin1(kTemplateName), target);
     // The key is written whenever it is missing and the template is there, so label printing
     // never starts with an empty template after the key was lost.
-    if (present && !settings->contains(QString::fromLatin1(kTemplateFileKey))) {
+    if (present && !settings->contains(QString::fromLatin1(kTemplateFileKey)))
         settings->setValue(QString::fromLatin1(kTemplateFileKey), target);
-        // Stored at once, not when the event loop next runs: the first search may hold the
-        // loop for seconds, and a program ended meanwhile would lose the key.
-        settings->sync();
-    }
 }
 
 void AppSettings::installTranslators() {

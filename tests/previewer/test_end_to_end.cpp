@@ -417,7 +417,7 @@ void EndToEndTest::highDefinitionSwitchReconnectsWithTheOtherStream() {
         },
         kWaitMs));
     QCOMPARE(productTests(*sim_), (QStringList{"53 ", "53 "}));
-    QCOMPARE(streamConnections(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(streamConnections(), 1, kWaitMs);
     hd->setChecked(true);
     QTRY_COMPARE_WITH_TIMEOUT(streamEvents(*sim_, "request").size(), size_t(3), kWaitMs);
     QCOMPARE(streamEvents(*sim_, "request").back().number("stream"), 0.0);

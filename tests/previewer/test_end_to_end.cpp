@@ -29,6 +29,9 @@ namespace {
 
 constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
 constexpr int kWaitMs = 10000;
+// A whole program starting under Xvfb beside the other test passes may take longer than one
+// answer: its start-up gets a wait of its own.
+constexpr int kStartUpMs = 30000;
 // How long a signalled program may take to stop its stream, log out and exit.
 constexpr int kSignalEndMs = 2000;
 const char* const kPassword = "pw";
@@ -352,7 +355,7 @@ void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
         [](const camsim::JournalEntry& e) { return e.text("event") == "request"; }, kWaitMs));
     // The title names the camera once the program's event loop runs: it is up.
     const QString camera = "(" + QString::fromStdString(sim_->address(10)) + ")";
-    QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(camera), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(camera), kStartUpMs);
     QCOMPARE(program.state(), QProcess::Running);
     ::kill(pid_t(program.processId()), signalNumber);
     // A stopping stream ends after its current frame; the logout and the exit follow.

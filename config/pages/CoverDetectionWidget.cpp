@@ -187,6 +187,8 @@ void CoverDetectionWidget::resizeEvent(QResizeEvent* event) {
 
 void CoverDetectionWidget::load() {
     play(videoFrame);
+    connect(videoWidget, &VideoSurface::pictureSizeChanged, this,
+            &CoverDetectionWidget::resizeDetectionRegion);
     NETSDK_PARAM_COVER_DETECT* record = sdk ? sdk->coverDetectionConfig(false) : nullptr;
     if (record == nullptr) {
         return;
@@ -239,10 +241,10 @@ void CoverDetectionWidget::resizeDetectionRegion() {
     if (record == nullptr) {
         return;
     }
-    pictureSize = sdk->streamResolution(1, false);
     QWidget* video = regionOverlay->parentWidget();
     // Without the picture size the region is still shown, over the whole view; it cannot be
     // edited then (see onRegionChanged).
+    const QSize pictureSize = regionPictureSize();
     const QSize shownPicture = pictureSize.isValid() ? pictureSize : video->size();
     const QPoint topLeft = mapPercentToWidget(
         video, shownPicture,
@@ -256,12 +258,19 @@ void CoverDetectionWidget::resizeDetectionRegion() {
     taskManager->setRegion(0, QPolygonF(QRectF(region)), Qt::blue, Qt::black);
 }
 
+// The size the region's percents refer to (see VideoSurface::overlayPictureSize); invalid
+// while there is neither a picture nor a readable sub-stream resolution.
+QSize CoverDetectionWidget::regionPictureSize() const {
+    const QSize record = sdk ? sdk->streamResolution(1, false) : QSize();
+    return videoWidget ? videoWidget->overlayPictureSize(record) : record;
+}
+
 void CoverDetectionWidget::onRegionChanged(QWidget* widget, QMouseEvent*) {
     NETSDK_PARAM_COVER_DETECT* record = sdk ? sdk->coverDetectionConfig(false) : nullptr;
     if (record == nullptr || widget->parentWidget() == nullptr) {
         return;
     }
-    pictureSize = sdk->streamResolution(1, false);
+    const QSize pictureSize = regionPictureSize();
     if (!pictureSize.isValid()) {
         // No size to convert with: the camera's region stays, and so does its frame.
         resizeDetectionRegion();

@@ -43,10 +43,10 @@ private:
     QWidget* buildDetectionGroup();
     QWidget* buildArmingRow();
     void createRegionOverlay();
+    QSize regionPictureSize() const;
 
     ShieldTaskManager* taskManager = nullptr;
     QPointer<Overlay> regionOverlay;
-    QSize pictureSize;
 
     QGroupBox* coverDetectionGroupBox = nullptr;
     QSlider* sensLevelSlider = nullptr;

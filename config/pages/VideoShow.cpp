@@ -63,16 +63,11 @@ void VideoShow::openStream(const QString& authority) {
     }
 }
 
-// The picture as it is painted decides, so that overlays sit where the user sees them even
-// when the stream's pictures differ from the camera's resolution record. Before the first
-// picture the record stands in, and without it the picture is taken as filling the whole
-// view, so that drawn overlays still get their own positions.
+// Without a picture or a resolution record the picture is taken as filling the whole view,
+// so that drawn overlays still get their own positions.
 QSize VideoShow::pictureSize() const {
-    const QSize shown = videoWidget->pictureSize();
-    if (!shown.isEmpty()) {
-        return shown;
-    }
-    return videoSize.isEmpty() ? videoWidget->size() : videoSize;
+    const QSize size = videoWidget->overlayPictureSize(videoSize);
+    return size.isEmpty() ? videoWidget->size() : size;
 }
 
 QPointF VideoShow::toPercent(const QPoint& pixel) const {

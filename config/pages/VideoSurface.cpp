@@ -134,6 +134,11 @@ QSize VideoSurface::pictureSize() const {
     return shownSize_;
 }
 
+QSize VideoSurface::overlayPictureSize(const QSize& record) const {
+    const QSize shown = pictureSize();
+    return shown.isEmpty() ? record : shown;
+}
+
 // Runs on the decoding worker.
 void VideoSurface::takePicture(const uchar* pixels, int width, int height, int bytesPerLine,
                                double sampleAspect) {

@@ -41,6 +41,10 @@ public:
     // aspect; invalid before the first picture. The letterbox and every overlay's percent
     // maths take their aspect from it.
     QSize pictureSize() const;
+    // The size an overlay's percents refer to: the picture as painted, so that overlays sit
+    // where the user sees them even when the stream's pictures differ from the camera's
+    // resolution record; before the first picture the record stands in.
+    QSize overlayPictureSize(const QSize& record) const;
     // What is written over the picture: why there is no live picture, or empty.
     QString statusText() const { return status_; }
 

@@ -70,7 +70,7 @@ std::string makeVideoFile(const VideoClip& clip, Rgb left, Rgb right, int frames
     const std::string graph = "color=c=" + hex(left) + ":s=" + std::to_string(leftWidth) + size +
                               "[a];color=c=" + hex(right) +
                               ":s=" + std::to_string(clip.width - leftWidth) + size +
-                              "[b];[a][b]hstack";
+                              "[b];[a][b]hstack,setsar=" + std::to_string(clip.sampleAspect);
     const std::string encoder =
         h265 ? "-c:v libx265 -x265-params "
                "keyint=4:min-keyint=4:bframes=0:repeat-headers=1:log-level=error -f hevc"

@@ -26,6 +26,7 @@ struct VideoClip {
     int width;
     int height;
     std::string pixelFormat;  // what the encoder is given: "yuv420p", "yuv444p"
+    int sampleAspect = 1;     // the width of one sample in heights of one (n:1)
 };
 
 struct AccessUnit {

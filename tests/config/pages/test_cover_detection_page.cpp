@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtEndian>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "CoverDetectionWidget.h"
 #include "Overlay.h"
 #include "VideoSurface.h"
+#include "clip_blocks.h"
 #include "modalhelper.h"
 #include "page_camera.h"
 #include "picture_geometry.h"
@@ -183,6 +185,53 @@ private slots:
         }
         QCOMPARE(floatAt(puts[0], Left), 0.0f);
         QCOMPARE(floatAt(puts[0], Bottom), 100.0f);
+    }
+
+    // The stream's pictures (352 x 288 in samples twice as wide as high, so painted 704 x 288)
+    // differ from the sub stream's resolution record (640 x 360): the frame sits on the
+    // picture as painted, and a drag is read back in the percents of that picture.
+    void theRegionFollowsThePictureAsPainted() {
+        QTemporaryDir folder;
+        const std::string clip =
+            clip_blocks::makeVideoFile({clip_blocks::kH264, 352, 288, "yuv420p", 2}, {255, 0, 0},
+                                       {0, 0, 255}, 8, folder.path().toStdString());
+        PageCamera camera(R"("rtsp": {"video": ")" + clip + R"("})");
+        QCOMPARE(camera.session()->streamResolution(1, false), QSize(640, 360));
+        placeRegion(camera.session()->coverDetectionConfig(false));
+        Page page(camera);
+        auto* video = page.child<QFrame>("videoFrame")->findChild<VideoSurface*>();
+        QVERIFY(video != nullptr);
+        const QSize painted(704, 288);
+        QTRY_COMPARE_WITH_TIMEOUT(video->pictureSize(), painted, kWaitMs);
+        Overlay* frame = page.regionFrame();
+        QVERIFY(frame != nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->geometry().topLeft(),
+                                  mapPercentToWidget(video, painted, {25, 20}), kWaitMs);
+        QCOMPARE(frame->geometry().bottomRight(), mapPercentToWidget(video, painted, {75, 60}));
+
+        // A tenth of the painted picture's width to the right.
+        const int tenth = (mapPercentToWidget(video, painted, {100, 0}).x() -
+                           mapPercentToWidget(video, painted, {0, 0}).x()) /
+                          10;
+        const QPoint grip = frame->rect().center();
+        QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(tenth, 0), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(frame, &drag);
+        QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, frame->rect().center());
+        page.save();
+        const auto puts = camera.blockBodies("PUT", kWireCover);
+        QCOMPARE(puts.size(), size_t(1));
+        const struct {
+            int edge;
+            float percent;
+        } expected[] = {{Left, 35}, {Top, 20}, {Right, 85}, {Bottom, 60}};
+        for (const auto& row : expected) {
+            const float sent = floatAt(puts[0], row.edge);
+            QVERIFY2(qAbs(sent - row.percent) < 1,
+                     qPrintable(
+                         QString("edge %1: %2, not %3").arg(row.edge).arg(sent).arg(row.percent)));
+        }
     }
 
     // The sub stream's size is unreadable: the frame shows the camera's region, a drag does

@@ -1,30 +1,16 @@
 #include "ipplan.h"
 
+#include "ipv4_subnet.h"
+
 namespace {
-
-// 0.0.0.0/8 means "this network", 127.0.0.0/8 loopback, 224.0.0.0/4 multicast: a camera
-// given one of these is unreachable.
-constexpr quint32 kThisNetwork = 0x00000000;
-constexpr quint32 kLoopback = 0x7F000000;
-constexpr quint32 kClassAMask = 0xFF000000;
-constexpr quint32 kMulticast = 0xE0000000;
-constexpr quint32 kMulticastMask = 0xF0000000;
-
-// A mask is ones followed by zeros, with at least one one.
-bool isContiguousMask(quint32 mask) {
-    const quint32 hostBits = ~mask;
-    return mask != 0 && (hostBits & (hostBits + 1)) == 0;
-}
-
-int prefixLength(quint32 mask) {
-    int length = 0;
-    for (quint32 bits = mask; bits != 0; bits <<= 1)
-        ++length;
-    return length;
-}
 
 QString dotted(quint32 address) {
     return QHostAddress(address).toString();
+}
+
+// The subnet as the warnings name it: 192.168.1.0/24.
+QString cidr(const Ipv4Subnet& subnet) {
+    return QStringLiteral("%1/%2").arg(dotted(subnet.network())).arg(subnet.prefixLength());
 }
 
 }  // namespace
@@ -42,32 +28,41 @@ IPPlan::IPPlan(const IPSetting& start, int deviceCount) : refusal(check(start, d
 
 QString IPPlan::check(const IPSetting& start, int deviceCount) const {
     const quint32 mask = start.mask.toIPv4Address();
-    if (!isContiguousMask(mask))
+    if (!Ipv4Subnet::isContiguousMask(mask))
         return tr("%1 is not a valid subnet mask.").arg(start.mask.toString());
     const quint32 ip = start.ip.toIPv4Address();
-    if ((ip & kClassAMask) == kThisNetwork || (ip & kClassAMask) == kLoopback ||
-        (ip & kMulticastMask) == kMulticast)
+    if (!Ipv4Subnet::isAssignable(ip))
         return tr("%1 cannot be given to a device.").arg(start.ip.toString());
 
-    const quint32 network = ip & mask;
-    const quint32 broadcast = network | ~mask;
-    const QString subnet = QStringLiteral("%1/%2").arg(dotted(network)).arg(prefixLength(mask));
-    if (ip == network)
-        return tr("%1 is the network address of its subnet %2.").arg(start.ip.toString(), subnet);
-    if (ip == broadcast)
-        return tr("%1 is the broadcast address of its subnet %2.").arg(start.ip.toString(), subnet);
-    const quint32 gateway = start.gateway.toIPv4Address();
-    if ((gateway & mask) != network || gateway == network || gateway == broadcast)
+    const Ipv4Subnet subnet(ip, mask);
+    if (!subnet.isUsableHost(ip) && ip == subnet.network())
+        return tr("%1 is the network address of its subnet %2.")
+            .arg(start.ip.toString(), cidr(subnet));
+    if (!subnet.isUsableHost(ip))
+        return tr("%1 is the broadcast address of its subnet %2.")
+            .arg(start.ip.toString(), cidr(subnet));
+    if (!subnet.isUsableHost(start.gateway.toIPv4Address()))
         return tr("The gateway %1 is not a host of the subnet %2.")
-            .arg(start.gateway.toString(), subnet);
+            .arg(start.gateway.toString(), cidr(subnet));
+    return checkNumbering(start, deviceCount, subnet);
+}
 
-    // The last host of the subnet is the one before its broadcast address.
-    const quint32 fitting = broadcast - ip;
+QString IPPlan::checkNumbering(const IPSetting& start, int deviceCount,
+                               const Ipv4Subnet& subnet) const {
+    const quint32 ip = start.ip.toIPv4Address();
+    const quint32 fitting = subnet.lastHost() - ip + 1;
     if (!start.sameIP && quint32(deviceCount) > fitting)
         return tr("Numbering from %1 runs past the last address of its subnet %2: only %3 of "
                   "the %4 ticked devices fit.")
-            .arg(start.ip.toString(), subnet)
+            .arg(start.ip.toString(), cidr(subnet))
             .arg(fitting)
             .arg(deviceCount);
+
+    // A device given its gateway's address has no router, and takes the router's address.
+    const quint32 addressesGiven = start.sameIP ? 1 : quint32(deviceCount);
+    const quint32 gatewayOffset = start.gateway.toIPv4Address() - ip;  // wraps when below ip
+    if (gatewayOffset < addressesGiven)
+        return tr("The gateway %1 would be the address of a ticked device.")
+            .arg(start.gateway.toString());
     return {};
 }

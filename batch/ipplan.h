@@ -1,7 +1,8 @@
 // IPPlan: the settings that one "Set IP" sends, one per ticked device in row order, made
 // from the start setting of the modify-IP dialog. The start is checked before anything is
-// sent: an address, mask or gateway that would leave a camera unreachable, or numbering
-// that would run out of the subnet, refuses the whole plan.
+// sent: an address, mask or gateway that would leave a camera unreachable, numbering that
+// would run out of the subnet, or a gateway that a device would be given as its own address,
+// refuses the whole plan.
 #pragma once
 
 #include <QCoreApplication>
@@ -9,6 +10,8 @@
 #include <QString>
 
 #include "ipsetting.h"
+
+class Ipv4Subnet;
 
 class IPPlan {
     Q_DECLARE_TR_FUNCTIONS(IPPlan)
@@ -24,7 +27,9 @@ public:
     QList<IPSetting> settings() const { return planned; }
 
 private:
+    // The mask, the start address and the gateway, then the numbering; empty when all fit.
     QString check(const IPSetting& start, int deviceCount) const;
+    QString checkNumbering(const IPSetting& start, int deviceCount, const Ipv4Subnet& subnet) const;
 
     QString refusal;
     QList<IPSetting> planned;

@@ -217,6 +217,10 @@
         <source>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</source>
         <translation>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</translation>
     </message>
+    <message>
+        <source>The gateway %1 would be the address of a ticked device.</source>
+        <translation>The gateway %1 would be the address of a ticked device.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -217,6 +217,10 @@
         <source>Numbering from %1 runs past the last address of its subnet %2: only %3 of the %4 ticked devices fit.</source>
         <translation>从 %1 开始编号会超出其子网 %2 的最后一个地址：勾选的 %4 台设备中只能容纳 %3 台。</translation>
     </message>
+    <message>
+        <source>The gateway %1 would be the address of a ticked device.</source>
+        <translation>网关 %1 会成为一台勾选设备的地址。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "ipv4_subnet.h"
+
 namespace {
 
 // A dotted quad of four decimal parts of one to three digits, each at most 255.
@@ -23,26 +25,6 @@ std::optional<quint32> parseDottedQuad(const QString& text) {
     return value;
 }
 
-bool isContiguousMask(quint32 mask) {
-    const quint32 hostBits = ~mask;
-    return mask != 0 && (hostBits & (hostBits + 1)) == 0;
-}
-
-// Not "this network" (0/8), multicast (224/4) or reserved (240/4, the broadcast address
-// among them).
-bool isUnicast(quint32 address) {
-    const quint32 firstOctet = address >> 24;
-    return firstOctet != 0 && firstOctet < 224;
-}
-
-// Neither the subnet's own address nor its broadcast address, when the subnet has room for
-// hosts besides them.
-bool isHostOfSubnet(quint32 address, quint32 mask) {
-    const quint32 hostBits = ~mask;
-    const quint32 hostPart = address & hostBits;
-    return hostBits <= 1 || (hostPart != 0 && hostPart != hostBits);
-}
-
 bool isEmptyGateway(const QString& text) {
     return QString(text).remove('.').isEmpty() || text == QLatin1String("0.0.0.0");
 }
@@ -52,21 +34,21 @@ bool isEmptyGateway(const QString& text) {
 StaticAddressField invalidStaticAddressField(const QString& address, const QString& mask,
                                              const QString& gateway) {
     const std::optional<quint32> host = parseDottedQuad(address);
-    if (!host || !isUnicast(*host)) {
+    if (!host || !Ipv4Subnet::isAssignable(*host)) {
         return StaticAddressField::Address;
     }
     const std::optional<quint32> ones = parseDottedQuad(mask);
-    if (!ones || !isContiguousMask(*ones)) {
+    if (!ones || !Ipv4Subnet::isContiguousMask(*ones)) {
         return StaticAddressField::Mask;
     }
-    if (!isHostOfSubnet(*host, *ones)) {
+    const Ipv4Subnet subnet(*host, *ones);
+    if (!subnet.isUsableHost(*host)) {
         return StaticAddressField::Address;
     }
     if (isEmptyGateway(gateway)) {
         return StaticAddressField::None;
     }
     const std::optional<quint32> router = parseDottedQuad(gateway);
-    const bool routerUsable = router && isUnicast(*router) && isHostOfSubnet(*router, *ones) &&
-                              (*router & *ones) == (*host & *ones) && *router != *host;
+    const bool routerUsable = router && subnet.isUsableHost(*router) && *router != *host;
     return routerUsable ? StaticAddressField::None : StaticAddressField::Gateway;
 }

@@ -7,8 +7,8 @@
 enum class StaticAddressField { None, Address, Mask, Gateway };
 
 // The first wrong field, in the order the form shows them: the address must be a usable
-// unicast host address of its subnet, the mask contiguous ones, and the gateway inside the
-// subnet or empty (nothing typed, or 0.0.0.0). Texts are dotted quads as the address
-// editors spell them.
+// host address of its subnet (Ipv4Subnet), the mask contiguous ones, and the gateway another
+// usable host of the subnet or empty (nothing typed, or 0.0.0.0). Texts are dotted quads as
+// the address editors spell them.
 StaticAddressField invalidStaticAddressField(const QString& address, const QString& mask,
                                              const QString& gateway);

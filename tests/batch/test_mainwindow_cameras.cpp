@@ -277,6 +277,8 @@ TEST_F(MainWindowCamerasTest, SetIpRefusesAddressesThatWouldStrandACamera) {
         {"10.77.1.60", "0.0.0.0", "10.77.1.1", true, "not a valid subnet mask"},
         {"10.77.1.60", "255.255.255.0", "10.77.2.1", false, "gateway 10.77.2.1 is not"},
         {"10.77.1.60", "255.255.255.0", "10.77.1.255", false, "gateway 10.77.1.255 is not"},
+        {"10.77.1.60", "255.255.255.0", "10.77.1.61", false,
+         "gateway 10.77.1.61 would be the address of a ticked device"},
         // Three ticked devices, and fewer addresses before the subnet's broadcast address.
         {"10.77.1.254", "255.255.255.0", "10.77.1.1", false, "only 1 of the 3"},
         {"10.77.1.125", "255.255.255.128", "10.77.1.1", false, "only 2 of the 3"},

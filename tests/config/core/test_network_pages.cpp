@@ -106,9 +106,9 @@ private slots:
         QVERIFY(page.loggedIn);
         page.dialog->show();
         page.show(RemoteConfigDialog::EthernetPage);
-        page.find<IPAddress>("edtIPAddress")->setIP("127.0.0.77");
+        page.find<IPAddress>("edtIPAddress")->setIP("10.0.0.77");
         page.find<IPAddress>("edtNetMask")->setIP("255.255.255.128");
-        page.find<IPAddress>("edtGateway")->setIP("127.0.0.1");
+        page.find<IPAddress>("edtGateway")->setIP("10.0.0.1");
         page.find<IPAddress>("edtDNS1")->setIP("9.9.9.9");
         page.find<IPAddress>("edtDNS2")->clear();  // no dots to parse: 0.0.0.0
         page.find<QCheckBox>("ckxNetIpAdaption")->setChecked(false);
@@ -125,9 +125,9 @@ private slots:
         QCOMPARE(adaption[0].word(kAdaption), 0);
         QCOMPARE(int(network.size()), 1);
         QCOMPARE(network[0].word(kDhcp), 0);
-        QCOMPARE(dotted(network[0], kIp), std::string("127.0.0.77"));
+        QCOMPARE(dotted(network[0], kIp), std::string("10.0.0.77"));
         QCOMPARE(dotted(network[0], kMask), std::string("255.255.255.128"));
-        QCOMPARE(dotted(network[0], kGateway), std::string("127.0.0.1"));
+        QCOMPARE(dotted(network[0], kGateway), std::string("10.0.0.1"));
         QCOMPARE(closer.titles, QStringList{"请重新登录"});
         QCOMPARE(closer.texts.value(0),
                  QString("远程IPC的地址已经设置成功，配置程序需要重新登录，本窗口将自动关闭！"));
@@ -171,6 +171,10 @@ private slots:
                                            << "255.255.255.0"
                                            << ""
                                            << "IP地址";
+        QTest::newRow("address loopback") << "127.0.0.77"
+                                          << "255.255.255.0"
+                                          << ""
+                                          << "IP地址";
         QTest::newRow("mask with a gap") << "10.0.0.9"
                                          << "255.0.255.0"
                                          << ""

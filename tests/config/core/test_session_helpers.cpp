@@ -215,6 +215,11 @@ private slots:
         QTest::newRow("address 0.0.0.0") << "0.0.0.0" << m24 << "" << address;
         QTest::newRow("address multicast") << "239.1.1.1" << m24 << "" << address;
         QTest::newRow("address broadcast") << "255.255.255.255" << m24 << "" << address;
+        QTest::newRow("address reserved") << "240.0.0.9" << m24 << "" << address;
+        QTest::newRow("address loopback") << "127.0.0.77" << m24 << "" << address;
+        QTest::newRow("alone in a /32") << "192.168.1.20"
+                                        << "255.255.255.255"
+                                        << "" << address;
         QTest::newRow("address is the subnet") << "192.168.1.0" << m24 << "" << address;
         QTest::newRow("address is its broadcast") << "192.168.1.255" << m24 << "" << address;
         QTest::newRow("octet over 255") << "192.168.1.256" << m24 << "" << address;
@@ -233,6 +238,9 @@ private slots:
             << "192.168.1.20" << m24 << "192.168.1.20" << gateway;
         QTest::newRow("gateway is the broadcast")
             << "192.168.1.20" << m24 << "192.168.1.255" << gateway;
+        QTest::newRow("gateway loopback") << "100.0.0.9"
+                                          << "128.0.0.0"
+                                          << "127.0.0.1" << gateway;
     }
     void staticAddressCheckNamesTheFirstWrongField() {
         QFETCH(QString, address);

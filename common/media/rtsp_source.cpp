@@ -17,8 +17,10 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kSocketTimeoutMicroseconds = "5000000";
 constexpr auto kSilenceLimit = std::chrono::seconds(5);
 // After a stop, the worker may still say TEARDOWN to the camera for this long, so that a
-// camera that allows few viewers frees the slot at once.
-constexpr auto kTeardownGrace = std::chrono::milliseconds(300);
+// camera that allows few viewers frees the slot at once. The write itself is immediate; the
+// grace covers a worker that a busy machine does not schedule at once (300 ms was seen to
+// lose the TEARDOWN under load).
+constexpr auto kTeardownGrace = std::chrono::seconds(1);
 constexpr int kMaxPicturesPerPacket = 16;
 
 std::string describe(int error) {

@@ -25,19 +25,29 @@ constexpr int kTextureAttribute = 4;
 const GLfloat kPositions[] = {-1, -1, 1, -1, -1, 1, 1, 1};
 const GLfloat kTextureCoordinates[] = {0, 1, 1, 1, 0, 0, 1, 0};
 
+// Chroma comes from one texture: blue difference as luminance, red difference as alpha.
 const char* const kFragmentShader =
-    " varying vec2 textureOut; uniform sampler2D tex_y; uniform sampler2D tex_u; uniform "
-    "sampler2D tex_v; void main(void) { vec3 yuv; vec3 rgb; yuv.x = texture2D(tex_y, "
-    "textureOut).r - 0.0625; yuv.y = texture2D(tex_u, textureOut).r - 0.5; yuv.z = "
-    "texture2D(tex_v, textureOut).r - 0.5; rgb = mat3(1.0, 1.0, 1.0, 0.0, -0.39465, 2.03211, "
-    "1.13983, -0.58060, 0.0) * yuv; gl_FragColor = vec4(rgb, 1.0); }";
+    "varying vec2 textureOut; uniform sampler2D tex_y; uniform sampler2D tex_uv; void main(void) "
+    "{ vec3 yuv; yuv.x = texture2D(tex_y, textureOut).r - 0.0625; yuv.yz = texture2D(tex_uv, "
+    "textureOut).ra - 0.5; vec3 rgb = mat3(1.0, 1.0, 1.0, 0.0, -0.39465, 2.03211, 1.13983, "
+    "-0.58060, 0.0) * yuv; gl_FragColor = vec4(rgb, 1.0); }";
 
 const char* const kVertexShader =
     "attribute vec4 vertexIn; attribute vec2 textureIn; varying vec2 textureOut; uniform mat4 "
     "mWorld;uniform mat4 mView;uniform mat4 mProj;void main(void) { gl_Position = vertexIn * "
     "mWorld * mView  * mProj; textureOut = textureIn; }";
 
-const char* const kSamplerNames[3] = {"tex_y", "tex_u", "tex_v"};
+// The textures the shader reads, by plane: the luma as sent, and the two chroma planes
+// interleaved, so that the shader fetches both with one lookup. A software rasteriser spends
+// most of its time in those lookups.
+struct TextureKind {
+    const char* sampler;
+    GLenum format;
+    int bytesPerTexel;
+};
+constexpr int kLuma = 0;
+constexpr int kChroma = 1;
+const TextureKind kTextureKinds[] = {{"tex_y", GL_LUMINANCE, 1}, {"tex_uv", GL_LUMINANCE_ALPHA, 2}};
 
 // Rows of plane index in a picture of the given height (chroma has half, rounded up).
 int planeRows(int index, int height) {
@@ -85,16 +95,37 @@ bool VideoRenderer::setFrame(const DecodedFrame& frame) {
     }
     QMutexLocker lock(&mutex_);
     frameSize_ = QSize(frame.width, frame.height);
-    for (int i = 0; i < 3; ++i) {
-        // Each plane is sized from its own line size and rows, so no line size can make
-        // the copy read or write past a plane.
-        const int bytes = frame.lineSize[i] * planeRows(i, frame.height);
-        planes_[i].lineSize = frame.lineSize[i];
-        planes_[i].bytes.resize(bytes);
-        std::memcpy(planes_[i].bytes.data(), frame.plane[i], static_cast<size_t>(bytes));
-    }
+    copyLuma(frame);
+    interleaveChroma(frame);
     scheduleRepaint();
     return true;
+}
+
+// Both copies read each plane by its own line size and rows only, so no line size can make
+// them read past a plane.
+void VideoRenderer::copyLuma(const DecodedFrame& frame) {
+    Plane& luma = planes_[kLuma];
+    const int bytes = frame.lineSize[0] * planeRows(0, frame.height);
+    luma.lineSize = frame.lineSize[0];
+    luma.bytes.resize(bytes);
+    std::memcpy(luma.bytes.data(), frame.plane[0], static_cast<size_t>(bytes));
+}
+
+void VideoRenderer::interleaveChroma(const DecodedFrame& frame) {
+    Plane& chroma = planes_[kChroma];
+    const int width = planeWidth(1, frame.width);
+    const int rows = planeRows(1, frame.height);
+    chroma.lineSize = 2 * width;
+    chroma.bytes.resize(chroma.lineSize * rows);
+    auto* out = reinterpret_cast<uint8_t*>(chroma.bytes.data());
+    for (int row = 0; row < rows; ++row) {
+        const uint8_t* blue = frame.plane[1] + static_cast<ptrdiff_t>(row) * frame.lineSize[1];
+        const uint8_t* red = frame.plane[2] + static_cast<ptrdiff_t>(row) * frame.lineSize[2];
+        for (int x = 0; x < width; ++x) {
+            *out++ = blue[x];
+            *out++ = red[x];
+        }
+    }
 }
 
 // Called under the lock: a picture either reaches the repaint already queued or queues its
@@ -208,7 +239,7 @@ void VideoRenderer::drawLocked() {
         return;
     }
     const bool allocate = textureSize_ != frameSize_;
-    for (int i = 0; i < 3; ++i) {
+    for (int i : {kLuma, kChroma}) {
         uploadPlane(i, planeWidth(i, frameSize_.width()), planeRows(i, frameSize_.height()),
                     allocate);
     }
@@ -248,29 +279,30 @@ void VideoRenderer::initializeGl() {
     glVertexAttribPointer(kTextureAttribute, 2, GL_FLOAT, GL_FALSE, 0, kTextureCoordinates);
     glEnableVertexAttribArray(kTextureAttribute);
 
-    glGenTextures(3, textures_);
-    for (int i = 0; i < 3; ++i) {
+    glGenTextures(std::size(textures_), textures_);
+    for (int i : {kLuma, kChroma}) {
         glActiveTexture(GL_TEXTURE0 + i);
         glBindTexture(GL_TEXTURE_2D, textures_[i]);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        program_->setUniformValue(kSamplerNames[i], i);
+        program_->setUniformValue(kTextureKinds[i].sampler, i);
     }
 }
 
 // Same-size pictures reuse the textures' storage; a new size gives them new storage. Each
 // texture stays bound to its own unit.
 void VideoRenderer::uploadPlane(int index, int width, int rows, bool allocate) {
+    const TextureKind& kind = kTextureKinds[index];
     glActiveTexture(GL_TEXTURE0 + index);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, planes_[index].lineSize);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, planes_[index].lineSize / kind.bytesPerTexel);
     const uchar* bytes = reinterpret_cast<const uchar*>(planes_[index].bytes.constData());
     if (allocate) {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, width, rows, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, kind.format, width, rows, 0, kind.format, GL_UNSIGNED_BYTE,
                      bytes);
     } else {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, rows, GL_LUMINANCE, GL_UNSIGNED_BYTE, bytes);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, rows, kind.format, GL_UNSIGNED_BYTE, bytes);
     }
 }
 
@@ -289,7 +321,7 @@ QSize VideoRenderer::pixelSize() const {
 // The surface, and with it the context, goes after the renderer: the GL objects go first.
 void VideoRenderer::releaseGlResources() {
     if (program_ && surface_->makeCurrent()) {
-        glDeleteTextures(3, textures_);
+        glDeleteTextures(std::size(textures_), textures_);
         program_.reset();
         surface_->context()->doneCurrent();
     }

@@ -1,9 +1,9 @@
 // Draws decoded YUV 4:2:0 pictures with OpenGL into a native window (VideoSurface) that
 // covers the widget. The player hands each picture over from the decoder's thread; the
 // renderer copies its planes under a lock and schedules one repaint on the GUI thread, which
-// uploads the planes into three luminance textures that the fragment shader turns into RGB,
-// and hands the result to the window system. Pictures that arrive before that repaint
-// overwrite each other; without a new picture nothing is repainted. Mouse and keyboard
+// uploads them into two textures (luma, and both chroma planes in one) that the fragment
+// shader turns into RGB, and hands the result to the window system. Pictures that arrive before
+// that repaint overwrite each other; without a new picture nothing is repainted. Mouse and keyboard
 // events reach this widget and its parents as if it drew the picture itself.
 #pragma once
 
@@ -70,6 +70,8 @@ private:
         int lineSize = 0;
     };
 
+    void copyLuma(const DecodedFrame& frame);
+    void interleaveChroma(const DecodedFrame& frame);
     void drawLocked();
     void initializeGl();
     void uploadPlane(int index, int width, int rows, bool allocate);
@@ -85,7 +87,7 @@ private:
     // thread while drawLocked reads them on the GUI thread.
     mutable QMutex mutex_;
     QSize frameSize_;  // invalid or empty while there is no picture
-    Plane planes_[3];
+    Plane planes_[2];  // the luma, then both chroma planes interleaved
     bool keepAspectRatio_ = false;
     // Set by scheduleRepaint when it asks the GUI thread for a repaint, cleared by the
     // repaint: however many pictures arrive meanwhile, one repaint is queued.
@@ -94,8 +96,8 @@ private:
     // GUI thread only: the objects of the surface's context (none before the first
     // drawing) and what they hold.
     std::unique_ptr<QOpenGLShaderProgram> program_;
-    GLuint textures_[3] = {0, 0, 0};
-    QSize textureSize_;  // the picture size the textures have storage for
+    GLuint textures_[2] = {0, 0};  // one per plane
+    QSize textureSize_;            // the picture size the textures have storage for
     int textureAllocations_ = 0;
     int projectionLocation_ = -1;
 };

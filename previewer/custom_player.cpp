@@ -77,7 +77,6 @@ void CustomPlayer::clearRenderers() {
     for (const QPointer<VideoRenderer>& renderer : qAsConst(renderers_)) {
         if (renderer) {
             renderer->clear();
-            renderer->update();
         }
     }
 }

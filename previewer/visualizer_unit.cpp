@@ -1,8 +1,10 @@
 #include "visualizer_unit.h"
 
 #include <QAction>
+#include <QBitmap>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaObject>
@@ -23,6 +25,9 @@ static void registerPanelResources() {
 }
 
 namespace {
+
+// The panel's background, whose opaque pixels are the panel's shape.
+const char* const kPanelPicture = ":/images/ptz_normal.png";
 
 // Product-test commands of the PTZ panel.
 constexpr int kPresetListCommand = 83;
@@ -71,20 +76,34 @@ void VisualizerUnit::createActions() {
 void VisualizerUnit::createLayout() {
     renderer_ = new VideoRenderer(this);
     renderer_->setObjectName("videoRenderer");
-    panelButton_ = new QToolButton(this);
+    panelButton_ = new QToolButton(renderer_);
     panelButton_->setObjectName("ptzButton");
     panelButton_->setDefaultAction(ptzAction_);
     panelButton_->setFixedSize(24, 96);
     panelButton_->setStyleSheet("color: rgb(55, 125, 34); background-color: rgb(54, 51, 48);");
 
-    panel_ = new QQuickWidget(QUrl("qrc:/main.qml"), renderer_);
+    // The picture is a native window, which covers whatever widgets lie over it: the panel
+    // and its button are native windows above it. A QQuickWidget cannot be one itself, so a
+    // plain native widget holds the panel, shaped like the panel's picture so that the video
+    // shows around its rounded edges.
+    panelHost_ = new QWidget(renderer_);
+    panelHost_->setObjectName("ptzPanelHost");
+    panel_ = new QQuickWidget(QUrl("qrc:/main.qml"), panelHost_);
     panel_->setObjectName("ptzPanel");
     panel_->setAttribute(Qt::WA_AlwaysStackOnTop);
     panel_->setClearColor(Qt::transparent);
+    auto* hostLayout = new QVBoxLayout(panelHost_);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    hostLayout->addWidget(panel_);
+    panelHost_->setMask(QBitmap::fromImage(QImage(kPanelPicture).createAlphaMask()));
+    for (QWidget* overlay : {panelHost_.data(), static_cast<QWidget*>(panelButton_)}) {
+        overlay->setAttribute(Qt::WA_DontCreateNativeAncestors);
+        overlay->setAttribute(Qt::WA_NativeWindow);
+    }
 
     auto* column = new QVBoxLayout;
     column->addStretch();
-    column->addWidget(panel_);
+    column->addWidget(panelHost_);
     column->addStretch();
     auto* overlay = new QHBoxLayout(renderer_);
     overlay->setContentsMargins(0, 0, 0, 0);
@@ -94,6 +113,7 @@ void VisualizerUnit::createLayout() {
     overlay->addWidget(panelButton_);
 
     panel_->hide();
+    panelHost_->hide();
     panelButton_->setArrowType(Qt::LeftArrow);
     panelButton_->show();
 
@@ -213,6 +233,8 @@ void VisualizerUnit::onAspectRatio(bool on) {
 
 void VisualizerUnit::showOrHideExtra(bool on) {
     panel_->setVisible(on);
+    // Shown empty, the host's window would still cover the picture.
+    panelHost_->setVisible(on);
     panelButton_->setArrowType(on ? Qt::RightArrow : Qt::LeftArrow);
     panelButton_->setVisible(!on);
 }

@@ -49,6 +49,7 @@ private:
     QQuickItem* panelRoot() const;
 
     QPointer<VideoRenderer> renderer_;
+    QPointer<QWidget> panelHost_;  // the panel's native window
     QPointer<QQuickWidget> panel_;
     QPointer<QAction> ptzAction_;
     QPointer<QAction> hdAction_;

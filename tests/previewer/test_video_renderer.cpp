@@ -152,7 +152,7 @@ private slots:
     }
 
     void goesOnRenderingAfterTheAspectToggleWithoutPicture() {
-        QSignalSpy swaps(renderer_, &QOpenGLWidget::frameSwapped);
+        QSignalSpy swaps(renderer_, &VideoRenderer::frameSwapped);
         renderer_->setKeepAspectRatio(true);
         renderer_->setKeepAspectRatio(false);
         renderer_->setKeepAspectRatio(true);
@@ -165,7 +165,7 @@ private slots:
     }
 
     void repaintsOncePerNewPicture() {
-        QSignalSpy swaps(renderer_, &QOpenGLWidget::frameSwapped);
+        QSignalSpy swaps(renderer_, &VideoRenderer::frameSwapped);
         // Repaints that the window's first showing asked for come first (a loaded machine
         // may deliver them late); a renderer that repaints on its own never settles.
         for (int settling = 0; settling < kSettleRounds && swaps.wait(kQuietMs); ++settling) {
@@ -192,7 +192,7 @@ private slots:
     void keepsItsTexturesWhileThePictureSizeStays() {
         const QSize sizes[] = {{64, 36}, {64, 36}, {64, 36}, {32, 18}, {32, 18}};
         const int allocationsAfter[] = {1, 1, 1, 2, 2};
-        QSignalSpy swaps(renderer_, &QOpenGLWidget::frameSwapped);
+        QSignalSpy swaps(renderer_, &VideoRenderer::frameSwapped);
         for (int i = 0; i < 5; ++i) {
             SolidPicture picture(sizes[i].width(), sizes[i].height(), 81, 90, 240);
             QVERIFY(renderer_->setFrame(picture.frame));

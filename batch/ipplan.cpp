@@ -35,12 +35,12 @@ QString IPPlan::check(const IPSetting& start, int deviceCount) const {
         return tr("%1 cannot be given to a device.").arg(start.ip.toString());
 
     const Ipv4Subnet subnet(ip, mask);
-    if (!subnet.isUsableHost(ip) && ip == subnet.network())
-        return tr("%1 is the network address of its subnet %2.")
-            .arg(start.ip.toString(), cidr(subnet));
-    if (!subnet.isUsableHost(ip))
-        return tr("%1 is the broadcast address of its subnet %2.")
-            .arg(start.ip.toString(), cidr(subnet));
+    if (!subnet.isUsableHost(ip)) {
+        const QString text = ip == subnet.network()
+                                 ? tr("%1 is the network address of its subnet %2.")
+                                 : tr("%1 is the broadcast address of its subnet %2.");
+        return text.arg(start.ip.toString(), cidr(subnet));
+    }
     if (!subnet.isUsableHost(start.gateway.toIPv4Address()))
         return tr("The gateway %1 is not a host of the subnet %2.")
             .arg(start.gateway.toString(), cidr(subnet));

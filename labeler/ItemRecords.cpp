@@ -82,8 +82,12 @@ bool readPen(QDataStream& in, QPen& pen) {
         return false;
     }
     restoreStyleDashes(pen);
-    if (pen.widthF() < 0.0 || pen.widthF() > RecordLimits::kMaxPenWidth) {
-        pen.setWidthF(qBound(0.0, pen.widthF(), RecordLimits::kMaxPenWidth));
+    if (pen.widthF() < 0.0) {
+        // setWidthF() ignores a change smaller than 1e-8, which would keep a tiny negative width;
+        // the whole-number setter compares exactly.
+        pen.setWidth(0);
+    } else if (pen.widthF() > RecordLimits::kMaxPenWidth) {
+        pen.setWidthF(RecordLimits::kMaxPenWidth);
     }
     return true;
 }

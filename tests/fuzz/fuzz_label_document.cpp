@@ -1,6 +1,7 @@
 // A label document or clipboard data as Sabbeth opens or pastes it: the first byte picks
-// which, the rest is read, and whatever was read becomes items of a scene that is drawn, as
-// opening a file draws it.
+// which, the rest is read, every record read must be held to what the editor makes (the
+// limits of ItemRecords.h), and the records become items of a scene that is drawn, as opening
+// a file draws it.
 #include <QApplication>
 #include <QBuffer>
 #include <QDataStream>
@@ -16,6 +17,7 @@
 
 #include "BoxItem.h"
 #include "DocumentCodec.h"
+#include "ItemRecords.h"
 #include "QRCodeItem.h"
 #include "TextItem.h"
 
@@ -39,6 +41,55 @@ QVector<ItemRecord> readAsClipboard(QByteArray bytes) {
     return records;
 }
 
+void require(bool held) {
+    if (!held) {
+        std::abort();
+    }
+}
+
+bool withinReach(const QPointF& point) {
+    return qAbs(point.x()) <= RecordLimits::kMaxCoordinate &&
+           qAbs(point.y()) <= RecordLimits::kMaxCoordinate;
+}
+
+bool isItemSize(double side) {
+    return side >= 0 && side <= RecordLimits::kMaxItemSize;
+}
+
+bool isPlainBrush(const QBrush& brush) {
+    return brush.style() >= Qt::NoBrush && brush.style() <= Qt::DiagCrossPattern;
+}
+
+// A pen of the pen dock: one of its styles, with that style's own dashes from offset 0.
+bool isEditorPen(const QPen& pen) {
+    return pen.style() >= Qt::NoPen && pen.style() <= Qt::DashDotDotLine && pen.dashOffset() == 0 &&
+           pen.dashPattern() == QPen(pen.style()).dashPattern() && pen.widthF() >= 0 &&
+           pen.widthF() <= RecordLimits::kMaxPenWidth && isPlainBrush(pen.brush());
+}
+
+// Either a pixel size or, with the pixel size unset, a point size, within the editor's range.
+bool isEditorFont(const QFont& font) {
+    const int pixels = font.pixelSize();
+    const double points = font.pointSizeF();
+    return pixels == -1
+               ? points >= RecordLimits::kMinFontPoints && points <= RecordLimits::kMaxFontPoints
+               : pixels > 0 && pixels <= RecordLimits::kMaxFontPoints;
+}
+
+void checkHeld(const ItemRecord& record) {
+    if (const auto* box = std::get_if<BoxRecord>(&record)) {
+        require(withinReach(box->pos) && withinReach(box->rect.topLeft()) &&
+                isItemSize(box->width) && isItemSize(box->height) &&
+                isItemSize(box->rect.width()) && isItemSize(box->rect.height()) &&
+                isEditorPen(box->pen) && isPlainBrush(box->brush));
+    } else if (const auto* qr = std::get_if<QrCodeRecord>(&record)) {
+        require(withinReach(qr->pos) && isItemSize(qr->width) && isItemSize(qr->height));
+    } else {
+        const auto& text = std::get<TextRecord>(record);
+        require(withinReach(text.pos) && isEditorFont(text.font));
+    }
+}
+
 void addItem(QGraphicsScene& scene, const ItemRecord& record) {
     if (const auto* box = std::get_if<BoxRecord>(&record)) {
         (new BoxItem(QRect(), &scene))->apply(*box);
@@ -52,6 +103,7 @@ void addItem(QGraphicsScene& scene, const ItemRecord& record) {
 void draw(const QVector<ItemRecord>& records) {
     QGraphicsScene scene;
     for (const ItemRecord& record : records) {
+        checkHeld(record);
         addItem(scene, record);
     }
     QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);

@@ -2,7 +2,6 @@
 // head that matches the request, so every record's conversion is reached; the whole input
 // also goes through as a reply of its own, head included. A record read back is written
 // again, as a page that saves it does.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -10,29 +9,12 @@
 #include "netsdk.h"
 #include "param/param_block.h"
 #include "param/param_table.h"
+#include "param_reply.h"
 
 namespace {
 
 constexpr int kFirstId = 2;
 constexpr int kLastId = 44;
-
-void putBig16(uint8_t* at, uint32_t value) {
-    at[0] = static_cast<uint8_t>(value >> 8);
-    at[1] = static_cast<uint8_t>(value);
-}
-
-std::vector<uint8_t> replyWithHead(const netsdk::param::ParamEntry& entry, const uint8_t* body,
-                                   size_t bodySize) {
-    std::vector<uint8_t> reply(kBlockHeadBytes + entry.wireSize, 0);
-    const uint8_t head[] = {'K', 'T', 'V', 'Q', 0, 0, 0, 0, 0x01, 0x03};
-    std::copy(head, head + sizeof head, reply.begin());
-    putBig16(reply.data() + 4, entry.wireSize >> 16);
-    putBig16(reply.data() + 6, entry.wireSize);
-    putBig16(reply.data() + 12, static_cast<uint32_t>(entry.command));
-    std::copy(body, body + std::min<size_t>(bodySize, entry.wireSize),
-              reply.begin() + kBlockHeadBytes);
-    return reply;
-}
 
 void readAndWriteBack(int id, const uint8_t* reply, size_t size) {
     const netsdk::param::ParamEntry* entry = netsdk::param::findParamById(id);
@@ -58,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const int id = kFirstId + data[0] % (kLastId - kFirstId + 1);
     if (const netsdk::param::ParamEntry* entry = netsdk::param::findParamById(id)) {
-        const std::vector<uint8_t> reply = replyWithHead(*entry, data + 1, size - 1);
+        const std::vector<uint8_t> reply = param_reply::withHead(*entry, data + 1, size - 1);
         readAndWriteBack(id, reply.data(), reply.size());
     }
     readAndWriteBack(id, data + 1, size - 1);

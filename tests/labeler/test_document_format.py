@@ -134,6 +134,15 @@ class DocumentFormat(unittest.TestCase):
         self.assertEqual((page_box["size"], page_box["rect"]), ([1417, 1100], [-700, -550, 1417, 1100]))
         self.assertEqual(text["point_size"], 280)
 
+    def test_pen_widths_are_held_to_the_editor_range(self):
+        # Qt's pen ignores a width change below 1e-8, so a tiny negative width needs care.
+        cases = [(2.5, 2.5), (25.0, 20), (-5.0, 0), (-1e-149, 0), (-1e-9, 0)]
+        boxes = self.loaded(labeldoc.document(
+            *(labeldoc.box_record(pen_bytes=labeldoc.pen(width=width)) for width, _ in cases)))
+        for (width, held), box in zip(cases, boxes):
+            with self.subTest(width=width):
+                self.assertEqual(box["pen_width"], held)
+
     def test_dashes_are_held_to_what_the_editor_makes(self):
         """A dash offset far along the line would keep drawing busy for ever."""
         dashed = labeldoc.pen(width=20.0, flags=2 | 0x10 | 0x40, dashes=(4.0, 2.0),

@@ -17,6 +17,7 @@
 
 #include "http/http_client.h"
 #include "loopback_listener.h"
+#include "slow_reader.h"
 
 extern char** environ;
 
@@ -398,6 +399,27 @@ TEST_F(HttpClientTest, ATricklingAnswerEndsAtTheExchangeDeadline) {
         HTTP_CLIENT_Destroy(client_);
         client_ = nullptr;
     }
+}
+
+TEST_F(HttpClientTest, ASlowlyTakenUploadEndsAtTheExchangeDeadline) {
+    // Each wait for room ends well within the send time-out; only the deadline ends the send.
+    SlowReader camera(4096, 10);
+    ASSERT_NE(connectTo(camera.port()), nullptr);
+    constexpr int kDeadlineMs = 300;
+    HTTP_CLIENT_SetDeadline(client_, kDeadlineMs);
+    const std::string upload(1 << 20, 'u');
+    Outcome outcome;
+    outcome.client = client_;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(HTTP_CLIENT_Post(client_, "/upload", nullptr, 0, upload.data(),
+                               static_cast<int>(upload.size()), onReply, &outcome),
+              0);
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    EXPECT_EQ(outcome.replies, 1);
+    EXPECT_EQ(outcome.error, SOCKET_TIMED_OUT);
+    EXPECT_LT(elapsed.count(), kDeadlineMs + 250)
+        << "the camera took " << camera.received() << " of " << upload.size() << " bytes";
 }
 
 TEST_F(HttpClientTest, CutsABodyLongerThanTheBuffer) {

@@ -7,11 +7,13 @@
 #include <sys/resource.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "loopback_listener.h"
+#include "slow_reader.h"
 #include "transport/socket_transport.h"
 
 namespace {
@@ -311,6 +313,45 @@ TEST_F(SelectTransport, ReceiveReportsDataTimeOutAndClose) {
     transport->receive(connection, onReceived, &reports);
     EXPECT_EQ(reports.receiveError, 0);
     EXPECT_EQ(reports.receiveCount, 0);
+}
+
+// A peer that takes a few bytes at a time, often enough that no single wait for room runs
+// out: the send time-out still ends the whole send, on both ways of sending.
+TEST(SlowPeer, SendEndsWithinItsTimeOut) {
+    constexpr int kSendTimeoutMs = 300;
+    const std::string upload(1 << 20, 'u');
+    struct Case {
+        const char* name;
+        std::function<int(int port)> send;  // the send's result
+    };
+    const Case cases[] = {
+        {"exact send",
+         [&](int port) {
+             OwnedSocket socket(SOCKET_ConnectTimeout("127.0.0.1", port, 2000));
+             return SOCKET_SendTimeout(socket.get(), upload.data(), static_cast<int>(upload.size()),
+                                       0, kSendTimeoutMs);
+         }},
+        {"transport send",
+         [&](int port) {
+             const SOCKET_TRANSPORT* transport = SOCKET_GetTransport();
+             SOCKET_CONNECTION* connection =
+                 transport->create(transport, nullptr, "127.0.0.1", port);
+             Reports reports;
+             transport->setTimeouts(connection, 1000, 1000, kSendTimeoutMs);
+             transport->send(connection, "head", 4, upload.data(), static_cast<int>(upload.size()),
+                             onSent, &reports);
+             transport->close(connection);
+             return reports.sendError;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SlowReader peer(4096, 10);
+        const auto start = Clock::now();
+        EXPECT_EQ(c.send(peer.port()), SOCKET_TIMED_OUT);
+        EXPECT_LT(millisecondsSince(start), kSendTimeoutMs + 250)
+            << "the peer took " << peer.received() << " of " << upload.size() << " bytes";
+    }
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ using netsdk::readBig32;
 using netsdk::writeBig32;
 
 constexpr int kConnectTimeoutMs = 40000;
-// The camera writes flash between messages; each send and each progress wait may take this.
+// The camera writes flash between messages; each piece's send and each progress wait may
+// take this.
 constexpr int kTransferTimeoutMs = 20000;
 constexpr size_t kHeadSize = 16;
 constexpr size_t kProgressSize = 16;
@@ -31,7 +32,8 @@ constexpr uint32_t kProgressCode = 0x1002;
 constexpr int kDonePercent = 100;
 // The head carries the length in 32 bits: larger files cannot be announced.
 constexpr uint64_t kLargestFile = std::numeric_limits<uint32_t>::max();
-// Sends go out in pieces of this size, each with its own wait.
+// Sends go out in pieces of this size, each within its own time-out: a camera that takes a
+// piece slower than that ends the upgrade instead of holding its worker.
 constexpr size_t kSendPiece = 1 << 20;
 
 struct UpgradeSession {

@@ -81,11 +81,10 @@ int receiveOnce(int socket, char* buffer, int capacity, int flags, int timeoutMs
     }
 }
 
-// One round of a send of the gathered pieces: waits up to timeoutMs for room, then sends
+// One round of a send of the gathered pieces: waits until the deadline for room, then sends
 // what fits. MSG_NOSIGNAL turns a reset peer into EPIPE instead of a process-ending SIGPIPE.
 // Returns the bytes sent, SOCKET_TIMED_OUT, or -1.
-int sendOnce(int socket, iovec* pieces, int pieceCount, int flags, int timeoutMs) {
-    const Deadline deadline(timeoutMs);
+int sendOnce(int socket, iovec* pieces, int pieceCount, int flags, const Deadline& deadline) {
     for (;;) {
         const int ready = waitUntil(socket, POLLOUT, deadline);
         if (ready <= 0) {
@@ -99,6 +98,39 @@ int sendOnce(int socket, iovec* pieces, int pieceCount, int flags, int timeoutMs
             return static_cast<int>(sent);
         }
     }
+}
+
+// Drops the first sent bytes from the pieces; returns the index of the first piece with
+// bytes left.
+int skipSent(iovec* pieces, int first, int pieceCount, size_t sent) {
+    while (first < pieceCount && sent >= pieces[first].iov_len) {
+        sent -= pieces[first].iov_len;
+        ++first;
+    }
+    if (first < pieceCount) {
+        pieces[first].iov_base = static_cast<char*>(pieces[first].iov_base) + sent;
+        pieces[first].iov_len -= sent;
+    }
+    return first;
+}
+
+// Sends every byte of the gathered pieces within timeoutMs of the call, the one send loop of
+// the SDK. The time-out bounds the whole send, not each wait for room: a peer that takes a
+// few bytes at a time finds room often enough to meet every single wait, and would otherwise
+// hold the caller for as long as it pleases. Returns 0 when all went out, SOCKET_TIMED_OUT,
+// or -1 when a send failed (0 bytes sent counts as failed).
+int sendAll(int socket, iovec* pieces, int pieceCount, int flags, int timeoutMs) {
+    const Deadline deadline(timeoutMs);
+    int first = skipSent(pieces, 0, pieceCount, 0);
+    // Each round sends at least one byte or ends the loop.
+    while (first < pieceCount) {
+        const int sent = sendOnce(socket, pieces + first, pieceCount - first, flags, deadline);
+        if (sent <= 0) {
+            return sent == SOCKET_TIMED_OUT ? sent : -1;
+        }
+        first = skipSent(pieces, first, pieceCount, static_cast<size_t>(sent));
+    }
+    return 0;
 }
 
 bool setNonBlocking(int socket, bool nonBlocking) {
@@ -215,20 +247,6 @@ int receiveIntoBuffer(SOCKET_CONNECTION* connection, SOCKET_ReceiveCallback call
     return 0;
 }
 
-// Drops the first sent bytes from the pieces; returns the index of the first piece with
-// bytes left.
-int skipSent(iovec* pieces, int first, int pieceCount, size_t sent) {
-    while (first < pieceCount && sent >= pieces[first].iov_len) {
-        sent -= pieces[first].iov_len;
-        ++first;
-    }
-    if (first < pieceCount) {
-        pieces[first].iov_base = static_cast<char*>(pieces[first].iov_base) + sent;
-        pieces[first].iov_len -= sent;
-    }
-    return first;
-}
-
 int sendHeadAndBody(SOCKET_CONNECTION* connection, const char* head, int headLength,
                     const char* body, int bodyLength, SOCKET_SendCallback callback, void* user) {
     if (connection == nullptr || callback == nullptr) {
@@ -244,18 +262,7 @@ int sendHeadAndBody(SOCKET_CONNECTION* connection, const char* head, int headLen
     iovec pieces[2] = {{const_cast<char*>(head), static_cast<size_t>(headLength)},
                        {const_cast<char*>(body), static_cast<size_t>(bodyLength)}};
     const int pieceCount = bodyLength >= 1 ? 2 : 1;
-    int first = skipSent(pieces, 0, pieceCount, 0);
-    // Each round sends at least one byte or ends the loop.
-    while (first < pieceCount) {
-        const int sent = sendOnce(connection->socket, pieces + first, pieceCount - first, 0,
-                                  connection->sendTimeoutMs);
-        if (sent <= 0) {
-            callback(user, -1);
-            return 0;
-        }
-        first = skipSent(pieces, first, pieceCount, static_cast<size_t>(sent));
-    }
-    callback(user, 0);
+    callback(user, sendAll(connection->socket, pieces, pieceCount, 0, connection->sendTimeoutMs));
     return 0;
 }
 
@@ -336,16 +343,9 @@ int SOCKET_SendTimeout(int socket, const char* buffer, int n, int flags, int tim
     if (buffer == nullptr) {
         return -1;
     }
-    int done = 0;
-    while (done < n) {
-        iovec piece{const_cast<char*>(buffer + done), static_cast<size_t>(n - done)};
-        const int sent = sendOnce(socket, &piece, 1, flags, timeoutMs);
-        if (sent <= 0) {
-            return sent;
-        }
-        done += sent;
-    }
-    return n;
+    iovec piece{const_cast<char*>(buffer), static_cast<size_t>(n)};
+    const int result = sendAll(socket, &piece, 1, flags, timeoutMs);
+    return result == 0 ? n : result;
 }
 
 const SOCKET_TRANSPORT* SOCKET_GetTransport(void) {

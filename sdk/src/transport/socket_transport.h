@@ -2,8 +2,9 @@
 // with a time-out, and the transport table through which the HTTP client opens its
 // connections and moves bytes.
 //
-// Every wait is bounded; a wait that runs out is reported as SOCKET_TIMED_OUT. Sends never
-// raise SIGPIPE: a peer that reset the connection gives a failed send, not a dead process.
+// Every wait is bounded; a wait that runs out is reported as SOCKET_TIMED_OUT. A send's
+// time-out bounds the whole send, however the peer paces its reads. Sends never raise
+// SIGPIPE: a peer that reset the connection gives a failed send, not a dead process.
 #pragma once
 
 #include <stdint.h>
@@ -29,7 +30,9 @@ int SOCKET_ConnectAddresses(const struct addrinfo* addresses, int timeoutMs);
 // SOCKET_TIMED_OUT when a wait ran out, or -1 on a socket error (errno tells which).
 int SOCKET_RecvTimeout(int socket, char* buffer, int n, int flags, int timeoutMs);
 
-// Sends exactly n bytes, with the same waits and results as SOCKET_RecvTimeout.
+// Sends exactly n bytes, all within timeoutMs (a negative time-out waits without limit).
+// Returns n when all went out, 0 when n is 0, SOCKET_TIMED_OUT when the time ran out first,
+// or -1 on a socket error (errno tells which).
 int SOCKET_SendTimeout(int socket, const char* buffer, int n, int flags, int timeoutMs);
 
 // One open connection of the select transport. Opaque to callers.
@@ -39,7 +42,8 @@ typedef struct SOCKET_CONNECTION SOCKET_CONNECTION;
 // negative result of a failed or timed-out wait.
 typedef void (*SOCKET_ReceiveCallback)(void* user, int error, const char* buffer, int count);
 
-// error is 0 when every byte went out, else -1.
+// error is 0 when every byte went out, SOCKET_TIMED_OUT when the send time-out ran out
+// first, else -1.
 typedef void (*SOCKET_SendCallback)(void* user, int error);
 
 // A transport: how the HTTP client opens connections and moves bytes.
@@ -59,8 +63,8 @@ typedef struct SOCKET_TRANSPORT {
     // reports the result to callback; returns 0.
     int (*receive)(SOCKET_CONNECTION* connection, SOCKET_ReceiveCallback callback, void* user);
     // Sends head and body (when bodyLength >= 1) as one gathered write, continuing with what
-    // is left until all is out, a wait runs out or a send fails; reports to callback and
-    // returns 0.
+    // is left until all is out, the send time-out (counted from the call) runs out or a send
+    // fails; reports to callback and returns 0.
     int (*send)(SOCKET_CONNECTION* connection, const char* head, int headLength, const char* body,
                 int bodyLength, SOCKET_SendCallback callback, void* user);
 } SOCKET_TRANSPORT;

@@ -1607,6 +1607,14 @@
         <source>%1无效，请检查后重新保存，设置没有发送。</source>
         <translation>%1无效，请检查后重新保存，设置没有发送。</translation>
     </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>网络参数</source>
+        <translation>网络参数</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>
@@ -1969,6 +1977,20 @@
     <message>
         <source>摄像机没有接受这些参数，设置未保存，请稍后重试。</source>
         <translation>摄像机没有接受这些参数，设置未保存，请稍后重试。</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>摄像机没有接受%1，设置未全部保存。
+此前已写入摄像机的：%2。</source>
+        <translation>摄像机没有接受%1，设置未全部保存。
+此前已写入摄像机的：%2。</translation>
     </message>
 </context>
 </TS>

@@ -1615,6 +1615,30 @@
         <source>网络参数</source>
         <translation>network settings</translation>
     </message>
+    <message>
+        <source>布防任务</source>
+        <translation>arming tasks</translation>
+    </message>
+    <message>
+        <source>补光灯</source>
+        <translation>fill light</translation>
+    </message>
+    <message>
+        <source>清除隐私遮挡</source>
+        <translation>clearing of the privacy masks</translation>
+    </message>
+    <message>
+        <source>隐私遮挡</source>
+        <translation>privacy masks</translation>
+    </message>
+    <message>
+        <source>音频编码器</source>
+        <translation>audio encoder</translation>
+    </message>
+    <message>
+        <source>音频解码器</source>
+        <translation>audio decoder</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>

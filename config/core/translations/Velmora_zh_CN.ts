@@ -1615,6 +1615,30 @@
         <source>网络参数</source>
         <translation>网络参数</translation>
     </message>
+    <message>
+        <source>布防任务</source>
+        <translation>布防任务</translation>
+    </message>
+    <message>
+        <source>补光灯</source>
+        <translation>补光灯</translation>
+    </message>
+    <message>
+        <source>清除隐私遮挡</source>
+        <translation>清除隐私遮挡</translation>
+    </message>
+    <message>
+        <source>隐私遮挡</source>
+        <translation>隐私遮挡</translation>
+    </message>
+    <message>
+        <source>音频编码器</source>
+        <translation>音频编码器</translation>
+    </message>
+    <message>
+        <source>音频解码器</source>
+        <translation>音频解码器</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>

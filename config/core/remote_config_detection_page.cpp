@@ -5,6 +5,7 @@
 
 #include "AddTaskDialog.h"
 #include "ShieldTaskManager.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "slot_float.h"
 #include "ui_remote_config_dialog.h"
@@ -27,16 +28,6 @@ std::unique_ptr<Record> readRecord(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNE
         return nullptr;
     }
     return record;
-}
-
-template <typename Record>
-bool writeRecord(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNEL* channel, int paramId,
-                 Record* record, const char* failure) {
-    if (NETSDK_SetParam(login, channel, paramId, record, int(sizeof(Record))) != 0) {
-        qDebug("%s", failure);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -176,7 +167,7 @@ bool RemoteConfigDialog::saveRegionsOfInterest() {
             slot.points[point].y.value = wordFromFloat(float(region.polygon.at(point).y()));
         }
     }
-    return writeRecord(login_, channel_.get(), NETSDK_PARAM_ID_ROI, roi.get(), "设置ROI配置失败");
+    return paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_ROI, *roi)();
 }
 
 bool RemoteConfigDialog::saveArmingTasks() {
@@ -195,8 +186,7 @@ bool RemoteConfigDialog::saveArmingTasks() {
         slot.window.ranges[2].value = task.dayMask;
         slot.window.ranges[3].value = 1;
     }
-    return writeRecord(login_, channel_.get(), NETSDK_PARAM_ID_ARMING, arming.get(),
-                       "建立防区失败");
+    return paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_ARMING, *arming)();
 }
 
 void RemoteConfigDialog::on_btnSaveHumanoidRecognitionConfig_clicked() {
@@ -204,18 +194,16 @@ void RemoteConfigDialog::on_btnSaveHumanoidRecognitionConfig_clicked() {
     NETSDK_PARAM_ALARM_LINKAGE linkage = {};
     linkage.lightsOnAlarm.value = ui->ckbHRAlarmLights->isChecked() ? 1 : 0;
     linkage.toneOnAlarm.value = ui->ckbHRToneBroadcast->isChecked() ? 1 : 0;
-    if (!writeRecord(login_, channel_.get(), NETSDK_PARAM_ID_ALARM_LINKAGE, &linkage,
-                     "设置告警联动配置失败")) {
-        return;
-    }
-    if (!saveRegionsOfInterest() || !saveArmingTasks()) {
-        return;
-    }
     NETSDK_PARAM_HUMANOID humanoid = {};
     humanoid.enabled.value = ui->gbxHumanoidRecognition->isChecked() ? 1 : 0;
     humanoid.sensitivity.value = ui->spbHRSensitivity->value();
-    if (!writeRecord(login_, channel_.get(), NETSDK_PARAM_ID_HUMANOID, &humanoid,
-                     "设置人形侦测配置失败")) {
+    RecordWrites writes(this);
+    if (!writes.write(tr("告警联动"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_ALARM_LINKAGE, linkage)) ||
+        !writes.write(tr("布防区域"), [this] { return saveRegionsOfInterest(); }) ||
+        !writes.write(tr("布防任务"), [this] { return saveArmingTasks(); }) ||
+        !writes.write(tr("人形识别"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_HUMANOID, humanoid))) {
         return;
     }
     WaitFor waitFor(tr("正在设置布防区域，请等待..."), this);

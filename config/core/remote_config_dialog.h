@@ -155,7 +155,7 @@ private:
     // The restore group of a restore button, connected to the button once.
     ControlAssignmentGroup* restoreGroup(QAbstractButton* button);
     bool saveVideoEncoder(int stream);
-    bool saveAudioCodec(int id, bool enabled, int payload, const char* failure);
+    bool saveAudioCodec(int id, bool enabled, int payload);
     void sendDeviceCommand(int id, const char* failure, const QString& message);
     // Tells the user that the camera must be logged into again, then ends the dialog.
     void closeForNewLogin(const QString& message);

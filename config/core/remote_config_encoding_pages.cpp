@@ -9,6 +9,7 @@
 
 #include "combo_value.h"
 #include "control_assignment_group.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
 #include "wait_for.h"
@@ -107,12 +108,9 @@ bool RemoteConfigDialog::saveVideoEncoder(int stream) {
 }
 
 void RemoteConfigDialog::on_btnSaveVideoEncoder_clicked() {
-    if (!saveVideoEncoder(0)) {
-        qDebug("设置主码流视频编码信息失败");
-        return;
-    }
-    if (!saveVideoEncoder(1)) {
-        qDebug("设置子码流视频编码信息失败");
+    RecordWrites writes(this);
+    if (!writes.write(tr("主码流"), [this] { return saveVideoEncoder(0); }) ||
+        !writes.write(tr("子码流"), [this] { return saveVideoEncoder(1); })) {
         return;
     }
     WaitFor busy(tr("正在设置视频编码参数，请稍后..."), this);
@@ -187,24 +185,26 @@ void RemoteConfigDialog::on_ckbAudioDecoderEnabled_stateChanged(int state) {
     ui->cbxAudioDecoderPayload->setEnabled(state != 0);
 }
 
-bool RemoteConfigDialog::saveAudioCodec(int id, bool enabled, int payload, const char* failure) {
+bool RemoteConfigDialog::saveAudioCodec(int id, bool enabled, int payload) {
     auto record = std::make_unique<NETSDK_PARAM_AUDIO_CODEC>();
     record->enabled.value = enabled ? 1 : 0;
     record->codec.value = payload;
-    if (NETSDK_SetParam(login_, channel_.get(), id, record.get(), int(sizeof(*record))) != 0) {
-        qDebug("%s", failure);
-        return false;
-    }
-    return true;
+    return paramWrite(login_, channel_.get(), id, *record)();
 }
 
 void RemoteConfigDialog::on_btnSaveAudioEncoderConfig_clicked() {
-    if (!saveAudioCodec(NETSDK_PARAM_ID_AUDIO_ENCODE, ui->ckbAudioEncoderEnabled->isChecked(),
-                        ui->cbxAudioEncoderPayload->currentData().toInt(),
-                        "设置音频编码器配置失败") ||
-        !saveAudioCodec(NETSDK_PARAM_ID_AUDIO_DECODE, ui->ckbAudioDecoderEnabled->isChecked(),
-                        ui->cbxAudioDecoderPayload->currentData().toInt(),
-                        "设置音频解码器配置失败")) {
+    RecordWrites writes(this);
+    if (!writes.write(tr("音频编码器"),
+                      [this] {
+                          return saveAudioCodec(NETSDK_PARAM_ID_AUDIO_ENCODE,
+                                                ui->ckbAudioEncoderEnabled->isChecked(),
+                                                ui->cbxAudioEncoderPayload->currentData().toInt());
+                      }) ||
+        !writes.write(tr("音频解码器"), [this] {
+            return saveAudioCodec(NETSDK_PARAM_ID_AUDIO_DECODE,
+                                  ui->ckbAudioDecoderEnabled->isChecked(),
+                                  ui->cbxAudioDecoderPayload->currentData().toInt());
+        })) {
         return;
     }
     WaitFor busy(tr("正在配置音频编解码器参数，请稍后..."), this);

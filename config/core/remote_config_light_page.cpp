@@ -7,6 +7,7 @@
 
 #include "combo_value.h"
 #include "control_assignment_group.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
 #include "wait_for.h"
@@ -218,9 +219,12 @@ void RemoteConfigDialog::setLightPair(int lightType, int dimming, int brightness
 }
 
 void RemoteConfigDialog::on_btnSaveLightDeviceConfig_clicked() {
-    if (!session_->setIrCutMode(ui->iRCUTComboBox->currentData().toInt())) {
-        qDebug("设置IRCUT配置失败");
-    }
+    RecordWrites writes(this);
+    // The light record does not depend on the IR-cut polarity: it goes even when the camera
+    // refused the polarity.
+    writes.write(tr("IRCUT触发"), [this] {
+        return session_->setIrCutMode(ui->iRCUTComboBox->currentData().toInt());
+    });
     const QSize red = ui->cbxLightDeviceLightType->itemData(RedLight).toSize();
     const QSize warm = ui->cbxLightDeviceLightType->itemData(WarmLight).toSize();
     auto record = std::make_unique<NETSDK_PARAM_LIGHT>();
@@ -237,9 +241,8 @@ void RemoteConfigDialog::on_btnSaveLightDeviceConfig_clicked() {
         secondsAfterMidnight(ui->tmLightDeviceNightStartTime->time());
     record->nightPeriod.ranges[1].value =
         secondsAfterMidnight(ui->tmLightDeviceNightStopTime->time());
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_LIGHT, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置灯源配置失败");
+    if (!writes.write(tr("补光灯"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_LIGHT, *record))) {
         return;
     }
     WaitFor waitFor(tr("正在提交灯光设置，请稍后..."), this);

@@ -1,9 +1,9 @@
 // The privacy mask page: up to four rectangles drawn on the live picture, which the camera
 // blacks out of its video. Masks are never read back: a save replaces whatever the camera had.
-#include <QDebug>
 #include <memory>
 
 #include "VideoShow.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "slot_float.h"
 #include "ui_remote_config_dialog.h"
@@ -80,13 +80,8 @@ void RemoteConfigDialog::on_btnCleanVideoMaskConfig_clicked() {
 }
 
 void RemoteConfigDialog::on_btnSaveVideoMaskConfig_clicked() {
-    // The camera's masks go first, so that only the ones drawn now remain.
+    const auto cleared = std::make_unique<NETSDK_PARAM_PRIVACY_MASK>();
     auto record = std::make_unique<NETSDK_PARAM_PRIVACY_MASK>();
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_PRIVACY_MASK, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("清理视频遮盖配置失败");
-        return;
-    }
     for (int index = 0; index < qMin(kMasks, ui->cbxVideoMaskChannel->count()); ++index) {
         const VIDEO_MASK_INFO mask = maskOf(ui->cbxVideoMaskChannel->itemData(index));
         NETSDK_PRIVACY_MASK& slot = record->masks[index];
@@ -97,9 +92,12 @@ void RemoteConfigDialog::on_btnSaveVideoMaskConfig_clicked() {
         slot.width.value = wordFromFloat(float(mask.rect.width()));
         slot.height.value = wordFromFloat(float(mask.rect.height()));
     }
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_PRIVACY_MASK, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置视频遮盖配置失败");
+    // The camera's masks are cleared first, so that only the ones drawn now remain.
+    RecordWrites writes(this);
+    if (!writes.write(tr("清除隐私遮挡"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_PRIVACY_MASK, *cleared)) ||
+        !writes.write(tr("隐私遮挡"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_PRIVACY_MASK, *record))) {
         return;
     }
     WaitFor waitFor(tr("正在提交隐私区域设置，请稍后..."), this);

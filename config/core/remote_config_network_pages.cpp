@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ipaddress.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "static_address_check.h"
 #include "ui_remote_config_dialog.h"
@@ -184,19 +185,9 @@ void RemoteConfigDialog::on_btnSaveNetworkConfig_clicked() {
     auto dns = std::make_unique<NETSDK_PARAM_DNS>();
     parseAddress(ui->edtDNS1->getIP(), dns->primary.address);
     parseAddress(ui->edtDNS2->getIP(), dns->secondary.address);
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_DNS, dns.get(),
-                        int(sizeof(*dns))) != 0) {
-        qDebug("设置DNS失败");
-        return;
-    }
 
     auto adaption = std::make_unique<NETSDK_PARAM_IP_ADAPTION>();
     adaption->enabled.value = ui->ckxNetIpAdaption->checkState() == Qt::Checked ? 1 : 0;
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_IP_ADAPTION, adaption.get(),
-                        int(sizeof(*adaption))) != 0) {
-        qDebug("设置IP自适应失败");
-        return;
-    }
 
     auto network = std::make_unique<NETSDK_PARAM_NETWORK>();
     parseMac(ui->edtHwAddr->text(), network->mac);
@@ -204,9 +195,14 @@ void RemoteConfigDialog::on_btnSaveNetworkConfig_clicked() {
     parseAddress(ui->edtNetMask->getIP(), network->mask.address);
     parseAddress(ui->edtGateway->getIP(), network->gateway.address);
     network->dhcp = ui->ckxDHCP->checkState() == Qt::Checked ? 1 : 0;
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_NETWORK, network.get(),
-                        int(sizeof(*network))) != 0) {
-        qDebug("设置网络配置失败");
+
+    // The network record goes last: once the camera takes it, it may move to its new address.
+    RecordWrites writes(this);
+    if (!writes.write(tr("DNS"), paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_DNS, *dns)) ||
+        !writes.write(tr("IP自适应"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_IP_ADAPTION, *adaption)) ||
+        !writes.write(tr("网络参数"),
+                      paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_NETWORK, *network))) {
         return;
     }
     closeForNewLogin(tr("远程IPC的地址已经设置成功，配置程序需要重新登录，本窗口将自动关闭！"));

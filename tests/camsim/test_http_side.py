@@ -242,6 +242,18 @@ class FaultTest(unittest.TestCase):
         # Under load a reader may find two bytes waiting at once, never a whole answer.
         self.assertGreater(len(pieces), len(data) // 4)
 
+    def test_refused_write_leaves_the_block_readable_and_unchanged(self):
+        cam = Camera(http_write_status={"command:7": 500})
+        self.addCleanup(cam.close)
+        before = cam.exchange("GET", http.PROPERTY_PATH, block_head(24, 1, 7))
+        self.assertEqual(before[0], 200)
+        status, _, _ = cam.exchange("PUT", http.PROPERTY_PATH, block_head(24, 1, 7) + bytes(24))
+        self.assertEqual(status, 500)
+        self.assertEqual(cam.exchange("GET", http.PROPERTY_PATH, block_head(24, 1, 7)), before)
+        # Only the named block's writes are refused.
+        status, _, _ = cam.exchange("PUT", http.PROPERTY_PATH, block_head(20, 1, 8) + bytes(20))
+        self.assertEqual(status, 200)
+
     def test_silent_camera_never_answers(self):
         cam = Camera(http_silent=True)
         try:

@@ -1607,6 +1607,38 @@
         <source>%1无效，请检查后重新保存，设置没有发送。</source>
         <translation>The %1 is not valid. Please check it and save again; nothing was sent.</translation>
     </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>网络参数</source>
+        <translation>network settings</translation>
+    </message>
+    <message>
+        <source>布防任务</source>
+        <translation>arming tasks</translation>
+    </message>
+    <message>
+        <source>补光灯</source>
+        <translation>fill light</translation>
+    </message>
+    <message>
+        <source>清除隐私遮挡</source>
+        <translation>clearing of the privacy masks</translation>
+    </message>
+    <message>
+        <source>隐私遮挡</source>
+        <translation>privacy masks</translation>
+    </message>
+    <message>
+        <source>音频编码器</source>
+        <translation>audio encoder</translation>
+    </message>
+    <message>
+        <source>音频解码器</source>
+        <translation>audio decoder</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>
@@ -1969,6 +2001,20 @@ for example: %1 -i 192.168.1.1</translation>
     <message>
         <source>摄像机没有接受这些参数，设置未保存，请稍后重试。</source>
         <translation>The camera did not accept these settings; nothing was saved. Please try again later.</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>摄像机没有接受%1，设置未全部保存。
+此前已写入摄像机的：%2。</source>
+        <translation>The camera did not accept %1; the settings were not all saved.
+Written to the camera before it: %2.</translation>
     </message>
 </context>
 </TS>

@@ -1607,6 +1607,38 @@
         <source>%1无效，请检查后重新保存，设置没有发送。</source>
         <translation>%1无效，请检查后重新保存，设置没有发送。</translation>
     </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>网络参数</source>
+        <translation>网络参数</translation>
+    </message>
+    <message>
+        <source>布防任务</source>
+        <translation>布防任务</translation>
+    </message>
+    <message>
+        <source>补光灯</source>
+        <translation>补光灯</translation>
+    </message>
+    <message>
+        <source>清除隐私遮挡</source>
+        <translation>清除隐私遮挡</translation>
+    </message>
+    <message>
+        <source>隐私遮挡</source>
+        <translation>隐私遮挡</translation>
+    </message>
+    <message>
+        <source>音频编码器</source>
+        <translation>音频编码器</translation>
+    </message>
+    <message>
+        <source>音频解码器</source>
+        <translation>音频解码器</translation>
+    </message>
 </context>
 <context>
     <name>RtmpClientWidget</name>
@@ -1969,6 +2001,20 @@
     <message>
         <source>摄像机没有接受这些参数，设置未保存，请稍后重试。</source>
         <translation>摄像机没有接受这些参数，设置未保存，请稍后重试。</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>摄像机没有接受%1，设置未全部保存。
+此前已写入摄像机的：%2。</source>
+        <translation>摄像机没有接受%1，设置未全部保存。
+此前已写入摄像机的：%2。</translation>
     </message>
 </context>
 </TS>

@@ -129,6 +129,19 @@ public:
         return blocks;
     }
 
+    // The block commands of the writes the camera received, in order.
+    QList<int> writtenCommands() const {
+        QList<int> commands;
+        for (const camsim::JournalEntry& entry : sim.journal()) {
+            const std::string bytes = fromHex(entry.text("body_hex"));
+            if (entry.text("method") == "PUT" &&
+                entry.text("target") == "/NetSDK/Device/Property" && bytes.size() >= kBlockHead) {
+                commands << ((uint8_t(bytes[12]) << 8) | uint8_t(bytes[13]));
+            }
+        }
+        return commands;
+    }
+
     size_t requests(const std::string& method, const std::string& target) const {
         return sim
             .journal([&](const camsim::JournalEntry& e) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -13,6 +14,7 @@
 #include <limits>
 
 #include "ShieldTaskManager.h"
+#include "modalhelper.h"
 #include "slot_float.h"
 #include "video_page_fixture.h"
 
@@ -266,10 +268,37 @@ private slots:
         QCOMPARE(wireWord(camera.written(kWireHumanoid), kHumanoidSensitivity), 12);
     }
 
-    void refusedLinkageWriteEndsTheSave() {
-        DialogOnCamera camera(R"("faults": {"http_status": {"command:17": 500}})");
+    // The four records go one by one: a refused one ends the save and is shown with the
+    // ones written before it.
+    void refusedWriteEndsTheSaveAndIsShown_data() {
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QList<int>>("writes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("linkage") << kWireLinkage << QList<int>{kWireLinkage}
+                                 << "摄像机没有接受告警联动，设置未全部保存。\n"
+                                    "此前已写入摄像机的：无。";
+        QTest::newRow("regions") << kWireRoi << QList<int>{kWireLinkage, kWireRoi}
+                                 << "摄像机没有接受布防区域，设置未全部保存。\n"
+                                    "此前已写入摄像机的：告警联动。";
+        QTest::newRow("tasks") << kWireArming << QList<int>{kWireLinkage, kWireRoi, kWireArming}
+                               << "摄像机没有接受布防任务，设置未全部保存。\n"
+                                  "此前已写入摄像机的：告警联动、布防区域。";
+        QTest::newRow("detection")
+            << kWireHumanoid << QList<int>{kWireLinkage, kWireRoi, kWireArming, kWireHumanoid}
+            << "摄像机没有接受人形识别，设置未全部保存。\n"
+               "此前已写入摄像机的：告警联动、布防区域、布防任务。";
+    }
+    void refusedWriteEndsTheSaveAndIsShown() {
+        QFETCH(int, refused);
+        DialogOnCamera camera(R"("faults": {"http_write_status": {"command:)" +
+                              std::to_string(refused) + R"(": 500}})");
+        const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         camera.widget<QPushButton>("btnSaveHumanoidRecognitionConfig")->click();
-        QCOMPARE(writeOrder(camera), std::vector<int>{kWireLinkage});
+        QVERIFY(answer->answered);
+        QCOMPARE(answer->title, QString("保存失败"));
+        QTEST(answer->text, "message");
+        const std::vector<int> order = writeOrder(camera);
+        QTEST(QList<int>(order.begin(), order.end()), "writes");
     }
 };
 

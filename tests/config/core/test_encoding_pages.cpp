@@ -225,16 +225,43 @@ private slots:
         QCOMPARE(decoderPayload->currentIndex(), 0);
     }
 
-    void failedDecoderWriteShowsNoWaitAndKeepsTheEncoderWritten() {
-        LoggedInDialog page(R"("faults": {"http_status": {"command:23": 500}})");
-        QVERIFY(page.loggedIn);
-        page.show(RemoteConfigDialog::AudioEncoderPage);  // the decoder read fails as well
+    // Both pages write two records in turn: a refused one ends the save without the wait and
+    // is shown with the one written before it.
+    void refusedWriteIsShownWithoutWait_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QList<int>>("writes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("main stream")
+            << int(RemoteConfigDialog::VideoEncoderPage) << "btnSaveVideoEncoder" << kVideoCommand
+            << QList<int>{kVideoCommand}
+            << "摄像机没有接受主码流，设置未全部保存。\n此前已写入摄像机的：无。";
+        QTest::newRow("audio encoder")
+            << int(RemoteConfigDialog::AudioEncoderPage) << "btnSaveAudioEncoderConfig"
+            << kEncoderCommand << QList<int>{kEncoderCommand}
+            << "摄像机没有接受音频编码器，设置未全部保存。\n此前已写入摄像机的：无。";
+        QTest::newRow("audio decoder")
+            << int(RemoteConfigDialog::AudioEncoderPage) << "btnSaveAudioEncoderConfig"
+            << kDecoderCommand << QList<int>{kEncoderCommand, kDecoderCommand}
+            << "摄像机没有接受音频解码器，设置未全部保存。\n此前已写入摄像机的：音频编码器。";
+    }
+    void refusedWriteIsShownWithoutWait() {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(int, refused);
+        LoggedInDialog dialog(R"("faults": {"http_write_status": {"command:)" +
+                              std::to_string(refused) + R"(": 500}})");
+        QVERIFY(dialog.loggedIn);
+        dialog.show(page);
+        pagetest::ModalCloser closer;
         QElapsedTimer elapsed;
         elapsed.start();
-        page.find<QPushButton>("btnSaveAudioEncoderConfig")->click();
+        dialog.find<QPushButton>(qPrintable(button))->click();
         QVERIFY(elapsed.elapsed() < 2000);
-        QCOMPARE(int(page.sent(kEncoderCommand).size()), 1);
-        QCOMPARE(page.requests("PUT", "/NetSDK/Device/Property"), size_t(2));
+        QCOMPARE(closer.titles, QStringList{"保存失败"});
+        QTEST(closer.texts.value(0), "message");
+        QTEST(dialog.writtenCommands(), "writes");
     }
 
     void mediaStatusPageHoldsFixedTexts() {

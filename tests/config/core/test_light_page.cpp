@@ -2,11 +2,13 @@
 // follow each other, and the exact record a save sends.
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimeEdit>
 #include <QtTest>
 
+#include "modalhelper.h"
 #include "video_page_fixture.h"
 
 namespace {
@@ -168,7 +170,35 @@ private slots:
         QCOMPARE(imageMode->currentIndex(), 3);
         QCOMPARE(camera.widget<QTimeEdit>("tmLightDeviceNightStartTime")->time(), QTime(21, 0));
         QCOMPARE(camera.widget<QComboBox>("cbxLightDeviceLightType")->itemText(0), QString("红外"));
+        const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         camera.widget<QPushButton>("btnSaveLightDeviceConfig")->click();
+        QCOMPARE(camera.blocks("PUT", kWireLight).size(), size_t(1));
+        QVERIFY(answer->answered);
+    }
+
+    // The IR-cut polarity goes first, and a camera that refuses it still gets the light.
+    // Each refusal is shown with what the camera had taken before it.
+    void refusedWriteIsShown_data() {
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("IR-cut") << kWireIrCut
+                                << "摄像机没有接受IRCUT触发，设置未全部保存。\n"
+                                   "此前已写入摄像机的：无。";
+        QTest::newRow("light") << kWireLight
+                               << "摄像机没有接受补光灯，设置未全部保存。\n"
+                                  "此前已写入摄像机的：IRCUT触发。";
+    }
+    void refusedWriteIsShown() {
+        QFETCH(int, refused);
+        DialogOnCamera camera(R"("faults": {"http_write_status": {"command:)" +
+                              std::to_string(refused) + R"(": 500}})");
+        camera.showPage(RemoteConfigDialog::LightPage);
+        const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
+        camera.widget<QPushButton>("btnSaveLightDeviceConfig")->click();
+        QVERIFY(answer->answered);
+        QCOMPARE(answer->title, QString("保存失败"));
+        QTEST(answer->text, "message");
+        QCOMPARE(camera.blocks("PUT", kWireIrCut).size(), size_t(1));
         QCOMPARE(camera.blocks("PUT", kWireLight).size(), size_t(1));
     }
 

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "VideoMaskInfo.h"
+#include "modalhelper.h"
 #include "video_page_fixture.h"
 
 namespace {
@@ -103,12 +105,17 @@ private slots:
         QCOMPARE(sent[1], QByteArray(kMaskWireSize, '\0'));
     }
 
-    void refusedClearingSendsNoMasks() {
-        DialogOnCamera camera(R"("faults": {"http_status": {"command:4": 500}})");
+    void refusedClearingSendsNoMasksAndIsShown() {
+        DialogOnCamera camera(R"("faults": {"http_write_status": {"command:4": 500}})");
         camera.showPage(RemoteConfigDialog::VideoMaskPage);
         reportMask(camera, 1, QRectF(10, 20, 30, 40));
+        const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         camera.widget<QPushButton>("btnSaveVideoMaskConfig")->click();
         QCOMPARE(camera.blocks("PUT", kWireMask).size(), size_t(1));
+        QVERIFY(answer->answered);
+        QCOMPARE(answer->title, QString("保存失败"));
+        QCOMPARE(answer->text,
+                 QString("摄像机没有接受清除隐私遮挡，设置未全部保存。\n此前已写入摄像机的：无。"));
     }
 };
 

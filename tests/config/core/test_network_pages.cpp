@@ -134,6 +134,39 @@ private slots:
         QVERIFY(!page.dialog->isVisible());
     }
 
+    // The camera takes the records one by one: a refused one ends the save, and the user
+    // learns which one it was and which ones the camera had already taken.
+    void refusedWriteIsShownWithTheRecordsWritten_data() {
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QList<int>>("writes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("DNS") << kDnsCommand << QList<int>{kDnsCommand}
+                             << "摄像机没有接受DNS，设置未全部保存。\n此前已写入摄像机的：无。";
+        QTest::newRow("IP adaption")
+            << kAdaptionCommand << QList<int>{kDnsCommand, kAdaptionCommand}
+            << "摄像机没有接受IP自适应，设置未全部保存。\n此前已写入摄像机的：DNS。";
+        QTest::newRow("network")
+            << kNetworkCommand << QList<int>{kDnsCommand, kAdaptionCommand, kNetworkCommand}
+            << "摄像机没有接受网络参数，设置未全部保存。\n此前已写入摄像机的：DNS、IP自适应。";
+    }
+    void refusedWriteIsShownWithTheRecordsWritten() {
+        QFETCH(int, refused);
+        LoggedInDialog page(R"("faults": {"http_write_status": {"command:)" +
+                            std::to_string(refused) + R"(": 500}})");
+        QVERIFY(page.loggedIn);
+        page.dialog->show();
+        page.show(RemoteConfigDialog::EthernetPage);
+        // camsim's loopback address is no static address to send.
+        page.find<IPAddress>("edtIPAddress")->setIP("10.0.0.77");
+        page.find<IPAddress>("edtGateway")->setIP("10.0.0.1");
+        pagetest::ModalCloser closer;
+        page.find<QPushButton>("btnSaveNetworkConfig")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(closer.titles, QStringList{"保存失败"}, 2000);
+        QTEST(closer.texts.value(0), "message");
+        QTEST(page.writtenCommands(), "writes");
+        QVERIFY(page.dialog->isVisible());
+    }
+
     // A save writes all three records from the form: after a failed read it would send
     // zeros, which cut a real camera off the LAN.
     void failedReadLeavesNothingToSave_data() {

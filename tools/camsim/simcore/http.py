@@ -8,6 +8,8 @@ bytes in hexadecimal, for readers whose JSON strings end at a NUL).
 
 Fault knobs in camera["faults"]:
   http_status           {"<path>" or "command:<block command>" or "product:<command>": status}
+  http_write_status     {"command:<block command>": status}: a write of the block is answered
+                        with status and not kept; its reads are served as usual
   http_chunked          answer with a chunked body
   http_close_delimited  answer without a length; the closed connection ends the body
   http_set_cookie       "name=value": sent as Set-Cookie with the login's device record
@@ -186,6 +188,9 @@ def _property(camera, request):
         return Reply(override, b"", "text/plain")
     store = camera["blocks"]
     if request.method == "PUT":
+        refusal = camera["faults"].get("http_write_status", {}).get(f"command:{command}")
+        if refusal:
+            return Reply(refusal, b"", "text/plain")
         body = request.body[BLOCK_HEAD_BYTES:]
         if len(body) != length or not store.write(command, channel, body):
             return Reply(400, b"block refused", "text/plain")

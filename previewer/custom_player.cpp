@@ -52,6 +52,7 @@ void CustomPlayer::decodeStream(const void* block, int length) {
 void CustomPlayer::stopWorker() {
     if (worker_.isRunning()) {
         stopFlag_ = true;
+        interruptWorker();
         worker_.waitForFinished();
     }
 }

@@ -41,9 +41,12 @@ protected:
     // Hands one stream block to the decoder. Pool thread.
     void decodeStream(const void* block, int length);
     bool stopRequested() const { return stopFlag_; }
-    // Sets the stop flag and waits for the task. Subclasses call it in their destructor,
-    // so the task never runs into a half-destroyed player.
+    // Sets the stop flag, interrupts the task and waits for it. Subclasses call it in their
+    // destructor, so the task never runs into a half-destroyed player.
     void stopWorker();
+    // Called on the stopping thread once the stop flag is set: ends whatever the task waits
+    // for, so that the stop need not wait on the camera. The flag alone is seen between waits.
+    virtual void interruptWorker() {}
 
 private:
     static int onDecodedFrame(int codec, const DecodedFrame* frame, void* user);

@@ -1,7 +1,9 @@
 // The previewer's one object in front of the network SDK: it owns the process-wide SDK
 // set-up, runs a live stream as one blocking call, and sends the PTZ panel's commands as
 // product tests, reporting every reply through testResult. Each operation logs in, works
-// and logs out on its own; nothing here starts a thread.
+// and logs out on its own. The SDK cannot interrupt a login or a request, so both run on a
+// thread of their own (DetachedCall) that the caller gives up when the program ends: a slow
+// camera never holds up the end.
 #pragma once
 
 #include <QObject>
@@ -9,8 +11,8 @@
 
 #include "device_params.h"
 
-struct NETSDK_LOGIN_INFO;
 struct StreamSink;
+class StreamStop;
 
 class NetSDKInstance : public QObject {
     Q_OBJECT
@@ -20,17 +22,16 @@ public:
     static NetSDKInstance* instance();
     ~NetSDKInstance() override;
 
-    // Logs in to the camera of p; null when that fails or p has no IPv4 address.
-    // The caller logs out with NETSDK_Logout.
-    NETSDK_LOGIN_INFO* login(const DeviceParams& p);
-
     // Runs stream number `stream` of the camera into sink until sink's status answer ends
-    // it. Returns 0 when the login fails, else the logout's result.
-    int playRealStream(const DeviceParams& p, int stream, StreamSink* sink);
+    // it, or until stop is requested from another thread, which ends it at once whether it
+    // logs in, connects or receives. Returns 0 when the login fails or was given up, else the
+    // logout's result.
+    int playRealStream(const DeviceParams& p, int stream, StreamSink* sink, StreamStop* stop);
 
     // Sends one command; the reply comes through testResult (code 0 with the reply, or -1
-    // with the request text when the camera refused), emitted before this returns.
-    // Nothing is emitted when the login fails.
+    // with the request text when the camera refused), emitted before this returns. The GUI
+    // thread waits for the camera in a local event loop that takes no user input; nothing is
+    // emitted when the login fails or the application quits meanwhile.
     void productTest(const DeviceParams& p, int id, const QString& text);
 
 signals:

@@ -17,7 +17,11 @@ StreamPlayer::~StreamPlayer() {
 }
 
 void StreamPlayer::run() {
-    NetSDKInstance::instance()->playRealStream(params_, params_.stream, this);
+    NetSDKInstance::instance()->playRealStream(params_, params_.stream, this, &stop_);
+}
+
+void StreamPlayer::interruptWorker() {
+    stop_.request();
 }
 
 int StreamPlayer::onStreamData(NETSDK_STREAM*, int, int, int kind, const void* block, int length) {

@@ -4,6 +4,7 @@
 #include "custom_player.h"
 #include "device_params.h"
 #include "stream_sink.h"
+#include "stream_stop.h"
 
 class StreamPlayer : public CustomPlayer, public StreamSink {
     Q_OBJECT
@@ -20,7 +21,10 @@ public:
 
 protected:
     void run() override;
+    // Gives up a login in progress and cuts a pending receive.
+    void interruptWorker() override;
 
 private:
     const DeviceParams params_;
+    StreamStop stop_{[this] { return stopRequested(); }};
 };

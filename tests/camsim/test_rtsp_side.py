@@ -348,6 +348,23 @@ class OutageTest(CameraCase):
         self.assertEqual(events.count("PLAY"), 2)
 
 
+class StallTest(CameraCase):
+    camera_keys = {"faults": {"rtsp_stall_after": 0.2, "rtsp_stall_for": 1.0}}
+
+    def test_the_stream_pauses_once_on_an_open_connection(self):
+        self.setup_and_play()
+        arrivals = [time.monotonic()]
+        while arrivals[-1] - arrivals[0] < 2.0:  # through the stall and on
+            self.client.packet()
+            arrivals.append(time.monotonic())
+        gaps = sorted(later - earlier for earlier, later in zip(arrivals, arrivals[1:]))
+        self.assertGreater(gaps[-1], 0.9)
+        self.assertLess(gaps[-2], 0.5, "one stall only")
+        events = [entry.get("event") for entry in self.journal()]
+        self.assertEqual(events.count("stalled"), 1)
+        self.assertNotIn("closed", events)
+
+
 class PacketiserTest(unittest.TestCase):
     def test_nal_units_fit_or_are_split_into_fu_a(self):
         for size in (1, rtp_h264.MAX_PAYLOAD, rtp_h264.MAX_PAYLOAD + 1, 5000):

@@ -1,8 +1,10 @@
 // The live view against camsim's RTSP side: the picture arrives and is painted letterboxed
 // with the overlays on top, the login reaches the camera even with reserved characters in
 // the password, a view destroyed while its stream runs says TEARDOWN and is never called
-// back, a hidden view holds no stream, a lost stream comes back by itself, and a refused
-// login is shown over the picture instead of being tried again and again.
+// back, a hidden view holds no stream, a lost stream comes back by itself, a stalled one says
+// so within the silence limit, and a refused login is shown over the picture instead of being
+// tried again and again.
+#include <QDateTime>
 #include <QLayout>
 #include <QSet>
 #include <QSignalSpy>
@@ -22,9 +24,12 @@ namespace {
 constexpr int kWaitMs = 10000;
 constexpr const char* kPassword = "p@ss:w/rd";
 // Camera hosts: one that serves for good, one whose RTSP side drops every connection a
-// second after the first PLAY and refuses new ones for two seconds.
+// second after the first PLAY and refuses new ones for two seconds, and one that sends
+// nothing for seven seconds a second into its first stream, its connection kept open.
 constexpr int kSteadyCamera = 10;
 constexpr int kOutageCamera = 11;
+constexpr int kStallingCamera = 12;
+const QString kReconnecting = QStringLiteral("正在重新连接...");
 
 bool near(QRgb pixel, QColor colour) {
     return qAbs(qRed(pixel) - colour.red()) < 32 && qAbs(qGreen(pixel) - colour.green()) < 32 &&
@@ -46,8 +51,10 @@ private slots:
                                     "\", \"rtsp\": {\"video\": \"" + clip + "\"}";
         const std::string outage =
             ", \"faults\": {\"rtsp_outage_after\": 1, \"rtsp_outage_for\": 2}";
+        const std::string stall = ", \"faults\": {\"rtsp_stall_after\": 1, \"rtsp_stall_for\": 7}";
         sim_.start("{\"cameras\": [" + camsim::camera("C1", sim_.address(kSteadyCamera), members) +
                    ", " + camsim::camera("C2", sim_.address(kOutageCamera), members + outage) +
+                   ", " + camsim::camera("C3", sim_.address(kStallingCamera), members + stall) +
                    "]}");
     }
 
@@ -179,7 +186,7 @@ private slots:
         show_->openStream(authority(kOutageCamera));
         TrackerWidgetVideo* tracker = show_->tracker();
         QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), QString("正在重新连接..."), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), kReconnecting, kWaitMs);
         QVERIFY2(!tracker->currentPicture().isNull(), "the last picture stays");
         QTRY_VERIFY_WITH_TIMEOUT(tracker->statusText().isEmpty(), kWaitMs);
         QVERIFY(playCount(kOutageCamera) >= 2);
@@ -188,6 +195,19 @@ private slots:
             sim_.journal([](const camsim::JournalEntry& e) { return e.text("event") == "refused"; })
                 .size();
         QVERIFY2(refused <= 2, qPrintable(QString::number(refused)));
+    }
+
+    // Silence counts from the last packet the camera sent: a picture the cut read still
+    // hands out must not start it again, which would hide a 7 s stall altogether.
+    void aStalledStreamSaysReconnectingWithinTheSilenceLimit() {
+        show_->openStream(authority(kStallingCamera));
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(stallStart() > 0, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), kReconnecting, kWaitMs);
+        const double shownAfter = QDateTime::currentMSecsSinceEpoch() / 1000.0 - stallStart();
+        QVERIFY2(shownAfter < 6,
+                 qPrintable(QString("shown %1 s after the last packet").arg(shownAfter)));
     }
 
     void aLoginTheStreamCannotUseIsShownAndNotRetried_data() {
@@ -228,6 +248,12 @@ private:
                 return e.text("method") == "PLAY" && e.text("uri").rfind(uri, 0) == 0;
             })
             .size();
+    }
+    // When the stalling camera sent its last packet, in seconds since the epoch; 0 before.
+    double stallStart() const {
+        const auto stalls = sim_.journal(
+            [](const camsim::JournalEntry& e) { return e.text("event") == "stalled"; });
+        return stalls.empty() ? 0 : stalls.front().number("time");
     }
     size_t describeCount() const {
         return sim_

@@ -315,7 +315,8 @@ class AuthorisationTest(unittest.TestCase):
                         simulator.stop()
                     with open(journal_path, encoding="utf-8") as journal:
                         last = [json.loads(line) for line in journal if '"method"' in line][-1]
-                    self.assertEqual((last["user"], last["status"]), ("ÄÖ", expected))
+                    self.assertEqual((last["user"], last["scheme"], last["status"]),
+                                     ("ÄÖ", "Basic" if knob else "Digest", expected))
 
 
 class OutageTest(CameraCase):

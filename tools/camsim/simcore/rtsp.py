@@ -18,8 +18,8 @@ Fault knobs in camera["faults"]:
     "rtsp_stall_after": S       once a stream has played S seconds, send nothing for T
     "rtsp_stall_for": T         seconds with the connection kept open, then go on (one stall
                                 a run), as a camera whose encoder hangs
-Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, status,
-transport, session, range); event "closed" when the connection ends; event "refused" for a
+Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, scheme of its
+Authorization header or "", status, transport, session, range); event "closed" when the connection ends; event "refused" for a
 connection closed at once during an outage; event "stalled" when a stall starts.
 """
 import asyncio
@@ -171,7 +171,8 @@ class Connection:
         self.simulator.journal.record(
             self.camera["id"], "rtsp", method=request.method, uri=request.uri,
             cseq=request.header("CSeq"),
-            user=self.side.authenticator.user_of(request.header("Authorization")), status=status,
+            user=self.side.authenticator.user_of(request.header("Authorization")),
+            scheme=request.header("Authorization").partition(" ")[0], status=status,
             transport=request.header("Transport"), session=request.header("Session"),
             range=request.header("Range"))
         lines = [f"RTSP/1.0 {status} {REASONS[status]}", f"CSeq: {request.header('CSeq', '0')}",

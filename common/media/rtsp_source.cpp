@@ -18,8 +18,8 @@ constexpr const char* kSocketTimeoutMicroseconds = "5000000";
 constexpr auto kSilenceLimit = std::chrono::seconds(5);
 // After a stop, the worker may still say TEARDOWN to the camera for this long, so that a
 // camera that allows few viewers frees the slot at once. The write itself is immediate; the
-// grace covers a worker that a busy machine does not schedule at once (300 ms was seen to
-// lose the TEARDOWN under load).
+// grace bounds the wait for a camera that takes no more data, and leaves room for a worker
+// that a busy machine does not schedule at once.
 constexpr auto kTeardownGrace = std::chrono::seconds(1);
 constexpr int kMaxPicturesPerPacket = 16;
 

@@ -52,7 +52,8 @@ class _ResetReadingProtocol(asyncio.StreamReaderProtocol):
     open until connection_lost has returned: what it still holds is read there."""
 
     def __init__(self, client_connected):
-        super().__init__(asyncio.StreamReader(), client_connected)
+        self._reader = asyncio.StreamReader()
+        super().__init__(self._reader, client_connected)
         self._socket = None
 
     def connection_made(self, transport):
@@ -60,8 +61,8 @@ class _ResetReadingProtocol(asyncio.StreamReaderProtocol):
         super().connection_made(transport)
 
     def connection_lost(self, exc):
-        if isinstance(exc, ConnectionError) and self._stream_reader is not None:
-            self._stream_reader.feed_data(_unread_bytes(self._socket))
+        if isinstance(exc, ConnectionError):
+            self._reader.feed_data(_unread_bytes(self._socket))
             exc = None
         super().connection_lost(exc)
 

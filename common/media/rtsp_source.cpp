@@ -18,8 +18,8 @@ constexpr const char* kSocketTimeoutMicroseconds = "5000000";
 constexpr auto kSilenceLimit = std::chrono::seconds(5);
 // After a stop, the worker may still say TEARDOWN to the camera for this long, so that a
 // camera that allows few viewers frees the slot at once. The write itself is immediate; the
-// grace covers a worker that a busy machine does not schedule at once (300 ms was seen to
-// lose the TEARDOWN under load).
+// grace bounds the wait for a camera that takes no more data, and leaves room for a worker
+// that a busy machine does not schedule at once.
 constexpr auto kTeardownGrace = std::chrono::seconds(1);
 constexpr int kMaxPicturesPerPacket = 16;
 
@@ -75,7 +75,11 @@ RtspSource::~RtspSource() {
 int RtspSource::interruptRequested(void* self) {
     auto* source = static_cast<RtspSource*>(self);
     const auto now = Clock::now().time_since_epoch().count();
-    return source->stopping_ ? now >= source->abortAt_ : now >= source->silentAt_;
+    return source->stopping_ ? now >= source->abortAt_ : source->silenceLimitPassed();
+}
+
+bool RtspSource::silenceLimitPassed() const {
+    return Clock::now().time_since_epoch().count() >= silentAt_;
 }
 
 void RtspSource::keepAlive() {
@@ -143,7 +147,10 @@ StreamEnd RtspSource::play(AVFormatContext** input, std::string* reason) {
             return StreamEnd::Lost;
         }
         const bool ours = packet->stream_index == stream;
-        if (ours) {
+        // Silence counts from the last packet the camera sent. A read cut for silence still
+        // hands out the picture the parser held back, which is no sign of life: counting it
+        // would start the silence again and hide a stall for another 5 s or for good.
+        if (ours && !silenceLimitPassed()) {
             keepAlive();
         }
         const int sent = ours ? avcodec_send_packet(decoder.get(), packet.get()) : -1;

@@ -4,7 +4,8 @@
 // Tuned for live views rather than smooth playback: no probing, no demuxer buffering and
 // no decoder delay, so a picture is shown as soon as it has arrived.
 //
-// A stream that brings no video for 5 s is taken as lost, like one the camera closed.
+// A stream that brings no video for 5 s is taken as lost, like one the camera closed; the 5 s
+// count from the last packet the camera sent.
 //
 // The destructor stops the worker and waits for it: once it has returned, no callback runs
 // any more, so an owner that destroys its source first may go away safely.
@@ -54,6 +55,7 @@ public:
 private:
     void run();
     StreamEnd play(AVFormatContext** input, std::string* reason);
+    bool silenceLimitPassed() const;
     void keepAlive();
     void deliverPictures(AVCodecContext* decoder, AVFrame* picture, RgbConverter* converter);
     static int interruptRequested(void* self);

@@ -1,6 +1,7 @@
 """camsim's RTSP side, spoken to with raw sockets: the request sequence, Digest and Basic
-authorisation, refused transports, the outage knob, and H.264 in RTP (single NAL units and
-FU-A) over the RTSP connection."""
+authorisation, refused transports, the outage and stall knobs, a TEARDOWN heard though the client
+resets the connection right behind it, and H.264 in RTP (single NAL units and FU-A) over the
+RTSP connection."""
 import base64
 import hashlib
 import json
@@ -9,6 +10,7 @@ import socket
 import struct
 import subprocess
 import tempfile
+import threading
 import time
 import unittest
 
@@ -70,13 +72,17 @@ class Client:
         return self.send(method, uri, headers, authorise)
 
     def send(self, method, uri=None, headers=(), authorise=True):
+        self.write(method, uri, headers, authorise)
+        return self.reply()
+
+    def write(self, method, uri=None, headers=(), authorise=True):
+        """Sends the request without waiting for its reply."""
         self.cseq += 1
         uri = uri or f"rtsp://{self.address}:{PORT}/mpeg4cif"
         lines = [f"{method} {uri} RTSP/1.0", f"CSeq: {self.cseq}", *headers]
         if authorise:
             lines.append(f"Authorization: {self.authorization(method, uri)}")
         self.socket.sendall(("\r\n".join(lines) + "\r\n\r\n").encode())
-        return self.reply()
 
     def authorization(self, method, uri):
         if self.challenge is None or self.challenge.startswith("Basic"):
@@ -241,6 +247,41 @@ class RtspSideTest(CameraCase):
                     client.reply()
 
 
+class ResetAfterTeardownTest(CameraCase):
+    """A video client that leaves mid-stream closes with packets unread, so its kernel resets
+    the connection right behind the TEARDOWN. The camera must still hear the TEARDOWN, also
+    when its next packet is due before it gets round to reading."""
+
+    def test_teardown_before_a_reset_is_heard(self):
+        session, _ = self.setup_and_play()
+        for _ in range(10):  # the sender is running
+            self.client.packet()
+        camera_waits, client_done = threading.Event(), threading.Event()
+
+        def hold_the_camera():
+            camera_waits.set()
+            client_done.wait(5)
+
+        def let_a_packet_come_due():
+            # Blocks one round of the camera's loop past its next packet time: in the next
+            # round that packet's sender is queued before the TEARDOWN can be seen.
+            time.sleep(0.05)
+            self.simulator.loop.call_soon(hold_the_camera)
+
+        self.simulator.loop.call_soon_threadsafe(let_a_packet_come_due)
+        self.assertTrue(camera_waits.wait(5))
+        self.client.write("TEARDOWN", headers=[f"Session: {session}"])
+        self.client.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                      struct.pack("ii", 1, 0))
+        self.client.close()  # a reset, as with unread packets
+        client_done.set()
+        deadline = time.monotonic() + 5
+        while "closed" not in [entry.get("event") for entry in self.journal()]:
+            self.assertLess(time.monotonic(), deadline, "the connection never ended")
+            time.sleep(0.01)
+        self.assertIn("TEARDOWN", [entry.get("method") for entry in self.journal()])
+
+
 class AuthorisationTest(unittest.TestCase):
     """User and password in UTF-8, checked as the scheme the camera asks for."""
 
@@ -274,7 +315,8 @@ class AuthorisationTest(unittest.TestCase):
                         simulator.stop()
                     with open(journal_path, encoding="utf-8") as journal:
                         last = [json.loads(line) for line in journal if '"method"' in line][-1]
-                    self.assertEqual((last["user"], last["status"]), ("ÄÖ", expected))
+                    self.assertEqual((last["user"], last["scheme"], last["status"]),
+                                     ("ÄÖ", "Basic" if knob else "Digest", expected))
 
 
 class OutageTest(CameraCase):
@@ -305,6 +347,23 @@ class OutageTest(CameraCase):
         after_refusal = events[len(events) - events[::-1].index("refused"):]
         self.assertIn("PLAY", after_refusal)
         self.assertEqual(events.count("PLAY"), 2)
+
+
+class StallTest(CameraCase):
+    camera_keys = {"faults": {"rtsp_stall_after": 0.2, "rtsp_stall_for": 1.0}}
+
+    def test_the_stream_pauses_once_on_an_open_connection(self):
+        self.setup_and_play()
+        arrivals = [time.monotonic()]
+        while arrivals[-1] - arrivals[0] < 2.0:  # through the stall and on
+            self.client.packet()
+            arrivals.append(time.monotonic())
+        gaps = sorted(later - earlier for earlier, later in zip(arrivals, arrivals[1:]))
+        self.assertGreater(gaps[-1], 0.9)
+        self.assertLess(gaps[-2], 0.5, "one stall only")
+        events = [entry.get("event") for entry in self.journal()]
+        self.assertEqual(events.count("stalled"), 1)
+        self.assertNotIn("closed", events)
 
 
 class PacketiserTest(unittest.TestCase):

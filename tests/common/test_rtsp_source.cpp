@@ -122,11 +122,13 @@ TEST_F(RtspSourceTest, PicturesOfTheClipArriveAndTheCameraHearsTeardown) {
         const char* name;
         std::string password;
         int host;
+        const char* scheme;  // the one the camera asks for
     };
     const Case cases[] = {
-        {"Digest", kEncodedPassword, kDigestCamera},
-        {"Basic", kEncodedPassword, kBasicCamera},
-        {"credentials of the longest length, never cut", kLongPassword, kLongPasswordCamera},
+        {"Digest", kEncodedPassword, kDigestCamera, "Digest"},
+        {"Basic", kEncodedPassword, kBasicCamera, "Basic"},
+        {"credentials of the longest length, never cut", kLongPassword, kLongPasswordCamera,
+         "Digest"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,6 +151,7 @@ TEST_F(RtspSourceTest, PicturesOfTheClipArriveAndTheCameraHearsTeardown) {
         });
         ASSERT_EQ(plays.size(), 1u);
         EXPECT_EQ(plays[0].text("user"), "admin");
+        EXPECT_EQ(plays[0].text("scheme"), c.scheme);
     }
 }
 

@@ -1,12 +1,16 @@
 // The live view against camsim's RTSP side: the picture arrives and is painted letterboxed
 // with the overlays on top, the login reaches the camera even with reserved characters in
 // the password, a view destroyed while its stream runs says TEARDOWN and is never called
-// back, a hidden view holds no stream, a lost stream comes back by itself, and a refused
-// login is shown over the picture instead of being tried again and again.
+// back, a hidden view holds no stream, a lost stream comes back by itself, a stalled one says
+// so within the silence limit, and a refused login is shown over the picture instead of being
+// tried again and again.
+#include <QDateTime>
 #include <QLayout>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <iterator>
+#include <vector>
 
 #include "BaseVideoWidget.h"
 #include "TrackerWidgetVideo.h"
@@ -22,9 +26,15 @@ namespace {
 constexpr int kWaitMs = 10000;
 constexpr const char* kPassword = "p@ss:w/rd";
 // Camera hosts: one that serves for good, one whose RTSP side drops every connection a
-// second after the first PLAY and refuses new ones for two seconds.
+// second after the first PLAY and refuses new ones for two seconds, and one that sends
+// nothing for seven seconds a second into its first stream, its connection kept open, and
+// one whose outage (from a second after the first PLAY) lasts 18 s, past four attempts.
 constexpr int kSteadyCamera = 10;
 constexpr int kOutageCamera = 11;
+constexpr int kStallingCamera = 12;
+constexpr int kLongOutageCamera = 13;
+constexpr const char* kLongOutageCameraId = "C4";
+const QString kReconnecting = QStringLiteral("正在重新连接...");
 
 bool near(QRgb pixel, QColor colour) {
     return qAbs(qRed(pixel) - colour.red()) < 32 && qAbs(qGreen(pixel) - colour.green()) < 32 &&
@@ -46,8 +56,15 @@ private slots:
                                     "\", \"rtsp\": {\"video\": \"" + clip + "\"}";
         const std::string outage =
             ", \"faults\": {\"rtsp_outage_after\": 1, \"rtsp_outage_for\": 2}";
+        const std::string stall = ", \"faults\": {\"rtsp_stall_after\": 1, \"rtsp_stall_for\": 7}";
+        const std::string longOutage =
+            ", \"faults\": {\"rtsp_outage_after\": 1, \"rtsp_outage_for\": 18}";
         sim_.start("{\"cameras\": [" + camsim::camera("C1", sim_.address(kSteadyCamera), members) +
                    ", " + camsim::camera("C2", sim_.address(kOutageCamera), members + outage) +
+                   ", " + camsim::camera("C3", sim_.address(kStallingCamera), members + stall) +
+                   ", " +
+                   camsim::camera(kLongOutageCameraId, sim_.address(kLongOutageCamera),
+                                  members + longOutage) +
                    "]}");
     }
 
@@ -179,7 +196,7 @@ private slots:
         show_->openStream(authority(kOutageCamera));
         TrackerWidgetVideo* tracker = show_->tracker();
         QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), QString("正在重新连接..."), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), kReconnecting, kWaitMs);
         QVERIFY2(!tracker->currentPicture().isNull(), "the last picture stays");
         QTRY_VERIFY_WITH_TIMEOUT(tracker->statusText().isEmpty(), kWaitMs);
         QVERIFY(playCount(kOutageCamera) >= 2);
@@ -188,6 +205,36 @@ private slots:
             sim_.journal([](const camsim::JournalEntry& e) { return e.text("event") == "refused"; })
                 .size();
         QVERIFY2(refused <= 2, qPrintable(QString::number(refused)));
+    }
+
+    // Silence counts from the last packet the camera sent: a picture the cut read still
+    // hands out must not start it again, which would hide a 7 s stall altogether.
+    void aStalledStreamSaysReconnectingWithinTheSilenceLimit() {
+        show_->openStream(authority(kStallingCamera));
+        TrackerWidgetVideo* tracker = show_->tracker();
+        QTRY_VERIFY_WITH_TIMEOUT(!tracker->currentPicture().isNull(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(stallStart() > 0, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), kReconnecting, kWaitMs);
+        const double shownAfter = QDateTime::currentMSecsSinceEpoch() / 1000.0 - stallStart();
+        QVERIFY2(shownAfter < 6,
+                 qPrintable(QString("shown %1 s after the last packet").arg(shownAfter)));
+    }
+
+    // The first attempt after the loss waits 1 s, each further one twice as long, up to 10 s.
+    void reconnectionsBackOffUpToTenSeconds() {
+        show_->openStream(authority(kLongOutageCamera));
+        const double waits[] = {1, 2, 4, 8, 10};
+        const size_t count = std::size(waits);
+        QVERIFY(QTest::qWaitFor([&] { return attemptsAfterTheLoss().size() > count; }, 40000));
+        const std::vector<double> times = attemptsAfterTheLoss();
+        for (size_t i = 0; i < count; ++i) {
+            const double waited = times[i + 1] - times[i];
+            QVERIFY2(waited > waits[i] - 0.1 && waited < waits[i] + 1,
+                     qPrintable(QString("attempt %1 came %2 s after the one before, not %3 s")
+                                    .arg(i + 1)
+                                    .arg(waited)
+                                    .arg(waits[i])));
+        }
     }
 
     void aLoginTheStreamCannotUseIsShownAndNotRetried_data() {
@@ -207,9 +254,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(tracker->statusText(), status, kWaitMs);
         const size_t asked = describeCount();
         QVERIFY(asked - before <= 2);  // the challenge and one answer at most
-        // Longer than the first reconnection would wait: nothing more reaches the camera.
-        QVERIFY(!sim_.waitForJournal(
-            [&](const camsim::JournalEntry&) { return describeCount() > asked; }, 1500));
+        // Longer than the first reconnection would wait, with the view's timers running:
+        // nothing more reaches the camera.
+        QVERIFY(!QTest::qWaitFor([&] { return describeCount() > asked; }, 2500));
         QCOMPARE(tracker->statusText(), status);
     }
 
@@ -228,6 +275,29 @@ private:
                 return e.text("method") == "PLAY" && e.text("uri").rfind(uri, 0) == 0;
             })
             .size();
+    }
+    // When the stalling camera sent its last packet, in seconds since the epoch; 0 before.
+    double stallStart() const {
+        const auto stalls = sim_.journal(
+            [](const camsim::JournalEntry& e) { return e.text("event") == "stalled"; });
+        return stalls.empty() ? 0 : stalls.front().number("time");
+    }
+    // When the long outage cut the stream, then when each new connection came: refused
+    // during the outage, then played again.
+    std::vector<double> attemptsAfterTheLoss() const {
+        std::vector<double> times;
+        for (const camsim::JournalEntry& e : sim_.journal()) {
+            if (e.text("camera") != kLongOutageCameraId) {
+                continue;
+            }
+            const bool loss = times.empty() && e.text("event") == "closed";
+            const bool attempt =
+                !times.empty() && (e.text("event") == "refused" || e.text("method") == "OPTIONS");
+            if (loss || attempt) {
+                times.push_back(e.number("time"));
+            }
+        }
+        return times;
     }
     size_t describeCount() const {
         return sim_

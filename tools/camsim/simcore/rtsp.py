@@ -15,9 +15,12 @@ Fault knobs in camera["faults"]:
     "rtsp_outage_after": S      S seconds after the camera's first PLAY, close every RTSP
     "rtsp_outage_for": T        connection of the camera and refuse new ones (accept and close
                                 at once) for T seconds; then serve again (one outage a run)
-Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, status,
-transport, session, range); event "closed" when the connection ends; event "refused" for a
-connection closed at once during an outage.
+    "rtsp_stall_after": S       once a stream has played S seconds, send nothing for T
+    "rtsp_stall_for": T         seconds with the connection kept open, then go on (one stall
+                                a run), as a camera whose encoder hangs
+Journal entries (protocol "rtsp"): one per request (method, uri, cseq, user, scheme of its
+Authorization header or "", status, transport, session, range); event "closed" when the connection ends; event "refused" for a
+connection closed at once during an outage; event "stalled" when a stall starts.
 """
 import asyncio
 import random
@@ -69,7 +72,7 @@ def _clip(path):
 
 
 class CameraSide:
-    """What a camera's RTSP connections share: the authenticator and the outage."""
+    """What a camera's RTSP connections share: the authenticator, the outage and the stall."""
 
     def __init__(self, simulator, camera):
         self.simulator = simulator
@@ -79,6 +82,9 @@ class CameraSide:
         self.outage_after = faults.get("rtsp_outage_after")
         self.outage_for = float(faults.get("rtsp_outage_for", 0))
         self.outage_starts = None
+        self.stall_after = faults.get("rtsp_stall_after")
+        self.stall_for = float(faults.get("rtsp_stall_for", 0))
+        self.stalled = False
         self.connections = set()
 
     async def serve(self, reader, writer):
@@ -99,6 +105,15 @@ class CameraSide:
         loop = asyncio.get_running_loop()
         self.outage_starts = loop.time() + float(self.outage_after)
         loop.call_at(self.outage_starts, self._cut_connections)
+
+    def stall_due(self, played_for):
+        """Seconds a stream that has played played_for seconds sends nothing for now: the
+        stall, once, when it is due; else 0."""
+        if self.stall_after is None or self.stalled or played_for < float(self.stall_after):
+            return 0.0
+        self.stalled = True
+        self.simulator.journal.record(self.camera["id"], "rtsp", event="stalled")
+        return self.stall_for
 
     def _in_outage(self):
         if self.outage_starts is None:
@@ -156,7 +171,8 @@ class Connection:
         self.simulator.journal.record(
             self.camera["id"], "rtsp", method=request.method, uri=request.uri,
             cseq=request.header("CSeq"),
-            user=self.side.authenticator.user_of(request.header("Authorization")), status=status,
+            user=self.side.authenticator.user_of(request.header("Authorization")),
+            scheme=request.header("Authorization").partition(" ")[0], status=status,
             transport=request.header("Transport"), session=request.header("Session"),
             range=request.header("Range"))
         lines = [f"RTSP/1.0 {status} {REASONS[status]}", f"CSeq: {request.header('CSeq', '0')}",
@@ -250,6 +266,10 @@ class Connection:
         try:
             while True:
                 for unit, _ in units:
+                    stall = self.side.stall_due(frame / fps)
+                    if stall:
+                        await asyncio.sleep(stall)
+                        started += stall
                     await asyncio.sleep(max(0.0, started + frame / fps - clock()))
                     timestamp = self.first_timestamp + frame * rtp_h264.CLOCK_RATE // fps
                     for packet in packetiser.packets(unit, timestamp):

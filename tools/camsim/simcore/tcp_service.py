@@ -4,6 +4,13 @@ Cameras on a network share one wildcard listener per port and are told apart by 
 address each connection came to, so thousands of cameras need a handful of sockets.
 Cameras on loopback get a listener on their own address instead: test processes on one
 host share the loopback ports, each with its own block of addresses.
+
+A client that closes its socket with data still unread (a video client leaving mid-stream)
+resets the connection right behind its last request. asyncio ends such a connection at the
+first failed write, even when that write runs before the waiting request is read, so a
+camera busy sending would lose the request (an RTSP TEARDOWN) at random. The handlers get
+what arrived before the reset, then the end of the stream, as a camera's TCP stack would
+hand them.
 """
 import asyncio
 import ipaddress
@@ -26,9 +33,10 @@ async def listen(simulator, cameras, port_of, handle_connection, on_refused=None
     for port, cameras_at in by_port.items():
         try:
             for address in _listening_addresses(cameras_at):
-                server = await asyncio.start_server(
-                    lambda reader, writer, at=cameras_at: _serve_one(reader, writer, at,
-                                                                     handle_connection),
+                server = await asyncio.get_running_loop().create_server(
+                    lambda at=cameras_at: _ResetReadingProtocol(
+                        lambda reader, writer: _serve_one(reader, writer, at,
+                                                          handle_connection)),
                     host=address, port=port, reuse_address=True, backlog=BACKLOG,
                     family=socket.AF_INET)
                 simulator.close_at_end(server)
@@ -36,6 +44,43 @@ async def listen(simulator, cameras, port_of, handle_connection, on_refused=None
             if on_refused is None:
                 raise
             on_refused(port, error)
+
+
+class _ResetReadingProtocol(asyncio.StreamReaderProtocol):
+    """A stream protocol whose reader, when the peer resets the connection, still gets the
+    bytes the peer sent before the reset and then the end of the stream. The socket stays
+    open until connection_lost has returned: what it still holds is read there."""
+
+    def __init__(self, client_connected):
+        self._reader = asyncio.StreamReader()
+        super().__init__(self._reader, client_connected)
+        self._socket = None
+
+    def connection_made(self, transport):
+        self._socket = transport.get_extra_info("socket")
+        super().connection_made(transport)
+
+    def connection_lost(self, exc):
+        if isinstance(exc, ConnectionError):
+            self._reader.feed_data(_unread_bytes(self._socket))
+            exc = None
+        super().connection_lost(exc)
+
+
+def _unread_bytes(transport_socket):
+    """What the kernel still holds for a socket that was reset; a reset socket gets nothing
+    new, so this ends."""
+    received = bytearray()
+    with transport_socket.dup() as own:
+        while True:
+            try:
+                piece = own.recv(READ_CHUNK, socket.MSG_DONTWAIT)
+            except OSError:
+                break
+            if not piece:
+                break
+            received += piece
+    return bytes(received)
 
 
 def _listening_addresses(cameras_at):

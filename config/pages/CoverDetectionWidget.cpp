@@ -41,6 +41,14 @@ void setPercent(NETSDK_RANGE_SLOT& slot, double percent) {
     slot.value = wordFromFloat(static_cast<float>(qBound(0.0, percent, 100.0)));
 }
 
+// The edges as the frame shows them: a damaged edge (not a number, infinite or huge) that
+// the user did not drag must not go back to the camera as it came.
+void holdRegionToPicture(NETSDK_PARAM_COVER_DETECT& record) {
+    for (NETSDK_RANGE_SLOT* edge : {&record.left, &record.top, &record.right, &record.bottom}) {
+        setPercent(*edge, percentFromWord(edge->value));
+    }
+}
+
 QTime timeFromSeconds(int seconds) {
     return QTime(0, 0).addSecs(seconds);
 }
@@ -315,6 +323,7 @@ void CoverDetectionWidget::save() {
     record->threshold.value = thresholdSlider->value();
     record->flashLight.value = alarmLightsCheckBox->isChecked();
     record->promptTone.value = toneBroadcastCheckBox->isChecked();
+    holdRegionToPicture(*record);
 
     std::memset(record->windows, 0, sizeof record->windows);
     const auto& tasks = taskManager->tasks();

@@ -19,6 +19,16 @@ Rectangle {
     signal pressed()
     signal released()
 
+    // From a press until it ends, whichever way it ends: released() is told exactly once.
+    property bool held: false
+
+    function letGo() {
+        if (held) {
+            held = false
+            button.released()
+        }
+    }
+
     Image {
         x: -(button.xOffset + button.x)
         y: -(button.yOffset + button.y)
@@ -34,10 +44,16 @@ Rectangle {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: button.clicked()
-        onPressed: button.pressed()
-        onReleased: button.released()
+        onPressed: {
+            button.held = true
+            button.pressed()
+        }
+        onReleased: button.letGo()
         // A press that loses the mouse to another window or item still ends:
         // whoever started a movement on pressed must be told to stop it.
-        onCanceled: button.released()
+        onCanceled: button.letGo()
+        // So does a press dragged off the button, at once: the camera must not go on moving
+        // while the pointer is elsewhere.
+        onExited: button.letGo()
     }
 }

@@ -6,6 +6,7 @@ import datetime
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -19,6 +20,8 @@ TEMPLATE = None
 RUN_TIMEOUT = 60
 RENDER_DPI = 300
 PAGE_POINTS = 288  # the default page, 101.6 mm square
+LARGE_PAGE_INCHES = 6  # wider and taller than the 4 x 2 inch label
+QVARIANT_SIZEF = 22
 
 CODE = "CAM-7F3A21"
 SERIAL = "SN88412"
@@ -114,24 +117,41 @@ class PrintOnlyRun(unittest.TestCase):
         self.assert_blank_cross(image)
         self.assert_printed_full_size(image)
 
+    def store_page_size(self, side_mm):
+        """The square page Sabbeth prints on, stored as its page setting dialog stores it: a
+        QSizeF goes into the settings file as a QVariant streamed in Qt 4.0's format (the type,
+        then two big-endian doubles), every byte escaped."""
+        folder = os.path.join(self.dir, "home", ".config", "Korvel")
+        os.makedirs(folder, exist_ok=True)
+        streamed = struct.pack(">I2d", QVARIANT_SIZEF, side_mm, side_mm)
+        escaped = "".join(f"\\x{byte:02x}" for byte in streamed)
+        with open(os.path.join(folder, "Sabbeth.conf"), "w") as f:
+            f.write(f"[Printer]\nPageSizeMM=@Variant({escaped})\n")
+
     def test_factory_template_prints_the_device_on_a_4x2_label(self):
-        """The template that Tarnwick hands over, as the build writes it, on the default page."""
+        """The template that Tarnwick hands over, as the build writes it, on a page larger than
+        the label both ways, so that ink past the label's right or bottom edge would show."""
         code, serial = "KV0123456789ABCD", "SN-2026-000417"
+        self.store_page_size(LARGE_PAGE_INCHES * 25.4)
         result = self.run_sabbeth(TEMPLATE, extra=("--code", code, "--serial", serial))
         self.assertEqual(result.returncode, 0, result.stderr)
         pdf = self.cups.wait_for_pdf()
         info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True)
         self.assertRegex(info.stdout, r"Pages:\s+1\n")
+        large = LARGE_PAGE_INCHES * 72
+        self.assertRegex(info.stdout, rf"Page size:\s+{large} x {large} pts")
 
         prefix = os.path.join(self.dir, "template")
         subprocess.run(["pdftoppm", "-r", str(RENDER_DPI), "-gray", "-singlefile", pdf, prefix],
                        check=True, timeout=RUN_TIMEOUT)
         image = prefix + ".pgm"
         width, height, pixels = read_pgm(image)
+        self.assertEqual((width, height), (LARGE_PAGE_INCHES * RENDER_DPI,) * 2)
         label = (4 * RENDER_DPI, 2 * RENDER_DPI)
-        outside = [i for i in range(len(pixels))
+        outside = [(i % width, i // width) for i in range(len(pixels))
                    if pixels[i] < 250 and (i % width >= label[0] or i // width >= label[1])]
-        self.assertEqual(outside, [], "ink beyond the 4 x 2 inch label")
+        self.assertEqual(outside[:1], [],
+                         f"{len(outside)} inked pixels beyond the 4 x 2 inch label, the first")
         # As a 203 dpi label printer puts it on paper: black and white, no smoothing.
         label_printer = os.path.join(self.dir, "203dpi")
         subprocess.run(["pdftoppm", "-r", "203", "-mono", "-aa", "no", "-aaVector", "no",

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QXmlStreamReader>
 #include <memory>
 
 #include "BoxItem.h"
@@ -23,6 +24,7 @@
 #include "MainWindow.h"
 #include "Placeholder.h"
 #include "QRCodeItem.h"
+#include "QrCode.h"
 #include "TextItem.h"
 
 namespace {
@@ -57,6 +59,47 @@ QString decoded(const QString& picture) {
         return QString();
     }
     return QString::fromUtf8(zbarimg.readAllStandardOutput()).trimmed();
+}
+
+// What an SVG draws: its embedded pictures, and the subpaths of the paths filled black
+// (each starts with a move, M or m).
+struct SvgShapes {
+    int images = 0;
+    int blackFilledSubpaths = 0;
+    QString error;
+};
+
+SvgShapes svgShapes(const QByteArray& svg) {
+    SvgShapes shapes;
+    QXmlStreamReader reader(svg);
+    QStringList fills;  // the fill in force at each open element, innermost last
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement()) {
+            fills.removeLast();
+        }
+        if (!reader.isStartElement()) {
+            continue;
+        }
+        const QStringRef fill = reader.attributes().value("fill");
+        fills << (fill.isEmpty() && !fills.isEmpty() ? fills.last() : fill.toString());
+        if (reader.name() == QLatin1String("image")) {
+            ++shapes.images;
+        } else if (reader.name() == QLatin1String("path") && fills.last() == "#000000") {
+            const QString data = reader.attributes().value("d").toString();
+            shapes.blackFilledSubpaths += data.count('M') + data.count('m');
+        }
+    }
+    shapes.error = reader.hasError() ? reader.errorString() : QString();
+    return shapes;
+}
+
+int subpathCount(const QPainterPath& path) {
+    int count = 0;
+    for (int index = 0; index < path.elementCount(); ++index) {
+        count += path.elementAt(index).isMoveTo();
+    }
+    return count;
 }
 
 }  // namespace
@@ -445,6 +488,20 @@ private slots:
         addQrCode();
         QVERIFY(window->exportSvg(path("label.svg")));
         QVERIFY(fileBytes(path("label.svg")).contains("<svg"));
+    }
+
+    // Every run of dark modules is a rectangle of its own in a black-filled path, so the code
+    // stays sharp at any size; no picture of it is embedded.
+    void svgExportDrawsTheCodeAsVectors() {
+        const QString text = "KV0123456789ABCD";
+        auto* qr = new QRCodeItem(QPoint(20, 20), window->scene());
+        qr->setPlainText(text);
+        QVERIFY(window->exportSvg(path("label.svg")));
+        const SvgShapes shapes = svgShapes(fileBytes(path("label.svg")));
+        QVERIFY2(shapes.error.isEmpty(), qPrintable(shapes.error));
+        QCOMPARE(shapes.images, 0);
+        QCOMPARE(shapes.blackFilledSubpaths,
+                 subpathCount(QrCode::encode(text, qr->rect().width(), qr->rect().height())));
     }
 
     void exportOfABareNameTakesTheFormatsSuffix_data() {

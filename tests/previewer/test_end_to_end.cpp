@@ -203,8 +203,9 @@ QQuickItem* EndToEndTest::panelItem(const QString& name) const {
 }
 
 // Presses ("press"), or presses and releases ("hold", "click"), the middle of a panel item;
-// or presses it and then drags off it before the release ("drag out"), or activates another
-// window while it is held ("switch window").
+// or presses it and drags off it, still holding the button down ("drag off") or then
+// releasing it there ("drag off, release"), or activates another window while it is held
+// ("switch window").
 void EndToEndTest::mouse(const QString& item, const QString& action) {
     QQuickItem* target = panelItem(item);
     QVERIFY2(target, qPrintable(item));
@@ -214,10 +215,16 @@ void EndToEndTest::mouse(const QString& item, const QString& action) {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, at);
-    if (action == "drag out") {
+    if (action.startsWith("drag off")) {
+        // Sent to the panel at once, with the button down, as a drag is; QTest's move only
+        // warps the pointer, whose motion would come later.
         const QPoint outside(panel->width() / 2, 2);
-        QTest::mouseMove(panel, outside);
-        QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, outside);
+        QMouseEvent drag(QEvent::MouseMove, outside, panel->mapToGlobal(outside), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel, &drag);
+        if (action == "drag off, release") {
+            QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, outside);
+        }
     } else if (action == "switch window") {
         QWidget other;
         other.show();
@@ -499,7 +506,10 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
     // Cancelled presses: the movement or the lens must stop all the same.
     QTest::newRow("up dragged off")
         << "upButton"
-        << "drag out" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+        << "drag off" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+    QTest::newRow("up dragged off, then released")
+        << "upButton"
+        << "drag off, release" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
     QTest::newRow("left, another window activated")
         << "leftButton"
         << "switch window" << QStringList{R"(50 {"direction":"left","speed":128})", stop};

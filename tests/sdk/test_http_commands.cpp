@@ -170,6 +170,33 @@ TEST_F(CameraTest, RefusedLoginReturnsNullAtOnce) {
     EXPECT_EQ(NETSDK_Logout(nullptr), -1);
 }
 
+// Only a 200 proves a login: a refusal, a camera error or a redirect to elsewhere each fail it
+// at once with the status in the log line, after the one read and nothing more.
+TEST_F(CameraTest, EveryOtherAnswerToTheLoginReadFailsTheLogin) {
+    const struct {
+        int status;
+        const char* logged;
+    } cases[] = {{401, "Return value is not success, 0x191!"},
+                 {500, "Return value is not success, 0x1f4!"},
+                 {302, "Return value is not success, 0x12e!"}};
+    std::vector<std::string> faults;
+    for (const auto& c : cases) {
+        faults.push_back(R"("http_status": {"command:0": )" + std::to_string(c.status) + "}");
+    }
+    startCameras(faults);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        testing::internal::CaptureStdout();
+        const auto start = Clock::now();
+        LoginHandle handle{login(int(i))};
+        const auto took = Clock::now() - start;
+        const std::string output = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(handle.login, nullptr) << cases[i].status;
+        EXPECT_LT(took, std::chrono::seconds(2)) << cases[i].status;
+        EXPECT_NE(output.find(cases[i].logged), std::string::npos) << cases[i].status << output;
+        EXPECT_EQ(requests(int(i)).size(), 1u) << cases[i].status;
+    }
+}
+
 TEST_F(CameraTest, LoginNeedsOnlyA200WhileGetParamStillRefusesBadBlocks) {
     const char* faults[] = {R"("http_reply_command": 12)", R"("http_short_body": 4)"};
     startCameras({faults[0], faults[1]});

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <limits>
 
+#include "slot_float.h"
 #include "video_page_fixture.h"
 
 namespace {
@@ -149,6 +151,49 @@ private slots:
         QVERIFY2(labels.contains("Yard"), qPrintable(labels.join('|')));
         const QRegularExpression stamp(R"(^\d{4}/\d{2}/\d{2} \d{1,2}:\d{2}:\d{2}$)");
         QVERIFY2(!labels.filter(stamp).isEmpty(), qPrintable(labels.join('|')));
+    }
+
+    // A damaged record: positions that are not numbers, infinite or huge show
+    // held to the picture, and a save sends them back held, never as they came.
+    void positionsOutsideThePictureAreHeldToIt_data() {
+        QTest::addColumn<float>("received");
+        QTest::addColumn<float>("held");
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 0.0f;
+        QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 100.0f;
+        QTest::newRow("minus infinite") << -std::numeric_limits<float>::infinity() << 0.0f;
+        QTest::newRow("huge") << 3e38f << 100.0f;
+    }
+    void positionsOutsideThePictureAreHeldToIt() {
+        QFETCH(float, received);
+        QFETCH(float, held);
+        DialogOnCamera camera;
+        const NETSDK_CHANNEL channel = {0, 1};
+        NETSDK_PARAM_OSD osd = {};
+        QCOMPARE(NETSDK_GetParam(camera.dialog().loginHandle(), &channel, NETSDK_PARAM_ID_OSD, &osd,
+                                 int(sizeof(osd))),
+                 0);
+        for (NETSDK_RANGE_SLOT* position :
+             {&osd.dateTimeX, &osd.dateTimeY, &osd.titles[0].x, &osd.titles[0].y}) {
+            position->value = wordFromFloat(received);
+        }
+        QCOMPARE(NETSDK_SetParam(camera.dialog().loginHandle(), &channel, NETSDK_PARAM_ID_OSD, &osd,
+                                 int(sizeof(osd))),
+                 0);
+        camera.showPage(RemoteConfigDialog::OsdPage);
+        for (const char* name : {"dspbOSDDateTimePosX", "dspbOSDDateTimePosY", "dspbOSDTitlePosX",
+                                 "dspbOSDTitlePosY"}) {
+            const double shown = camera.widget<QDoubleSpinBox>(name)->value();
+            QVERIFY2(shown == double(held), qPrintable(QString("%1: %2").arg(name).arg(shown)));
+        }
+        camera.widget<QPushButton>("btnSaveVideoOSDConfig")->click();
+        const auto writes = camera.blocks("PUT", kWireOsd);
+        QCOMPARE(writes.size(), size_t(2));  // the damaged record, then the save
+        const QByteArray& sent = writes.back();
+        for (int offset : {kDateX, kDateY, kTitleX, kTitleY}) {
+            const float value = floatFromWord(wireWord(sent, offset));
+            QVERIFY2(value == held,
+                     qPrintable(QString("offset %1: %2, not %3").arg(offset).arg(value).arg(held)));
+        }
     }
 
     void failedReadKeepsTheForm() {

@@ -1,5 +1,6 @@
 // The session's helpers that need no camera: the busy guard, the restore group, the
 // picture geometry, the region colours and the capability tables.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -57,7 +58,13 @@ private slots:
         {
             WaitFor busy("正在设置IPC的时间，请稍后...", &window);
             busy.wait(ms);
-            QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
+            // Anywhere in the application, not only under the window: a dialog that outlived
+            // the wait (leaked, parentless or left for a later deletion) would be seen here.
+            for (QWidget* widget : QApplication::allWidgets()) {
+                QVERIFY2(qobject_cast<QProgressDialog*>(widget) == nullptr,
+                         qPrintable(widget->metaObject()->className()));
+            }
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
         }
         QVERIFY(clock.elapsed() >= atLeastMs);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);

@@ -13,6 +13,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <cstring>
+#include <limits>
 
 #include "AddTaskDialog.h"
 #include "CoverDetectionWidget.h"
@@ -185,6 +186,46 @@ private slots:
         }
         QCOMPARE(floatAt(puts[0], Left), 0.0f);
         QCOMPARE(floatAt(puts[0], Bottom), 100.0f);
+    }
+
+    // A damaged record: edges that are not numbers, infinite or huge put the frame on the
+    // picture's edge, and a save sends them back held to the picture, never as they came.
+    void regionEdgesOutsideThePictureAreHeldToIt_data() {
+        QTest::addColumn<float>("received");
+        QTest::addColumn<float>("held");
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 0.0f;
+        QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 100.0f;
+        QTest::newRow("minus infinite") << -std::numeric_limits<float>::infinity() << 0.0f;
+        QTest::newRow("huge") << 3e38f << 100.0f;
+    }
+    void regionEdgesOutsideThePictureAreHeldToIt() {
+        QFETCH(float, received);
+        QFETCH(float, held);
+        PageCamera camera;
+        NETSDK_PARAM_COVER_DETECT* record = camera.session()->coverDetectionConfig(false);
+        QVERIFY(record != nullptr);
+        for (NETSDK_RANGE_SLOT* edge :
+             {&record->left, &record->top, &record->right, &record->bottom}) {
+            setPercent(*edge, received);
+        }
+        Page page(camera);
+        Overlay* frame = page.regionFrame();
+        QVERIFY(frame != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), kWaitMs);
+        const QPoint corner =
+            mapPercentToWidget(frame->parentWidget(), camera.session()->streamResolution(1, false),
+                               {double(held), double(held)});
+        QCOMPARE(frame->geometry().topLeft(), corner);
+        QCOMPARE(frame->geometry().bottomRight(), corner);
+
+        page.save();
+        const auto puts = camera.blockBodies("PUT", kWireCover);
+        QCOMPARE(puts.size(), size_t(1));
+        for (int edge : {Left, Top, Right, Bottom}) {
+            const float sent = floatAt(puts[0], edge);
+            QVERIFY2(sent == held,
+                     qPrintable(QString("edge %1: %2, not %3").arg(edge).arg(sent).arg(held)));
+        }
     }
 
     // The stream's pictures (352 x 288 in samples twice as wide as high, so painted 704 x 288)

@@ -41,17 +41,18 @@ bool writeRecord(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNEL* channel, int pa
 
 }  // namespace
 
-void RemoteConfigDialog::loadDetectionPage() {
+bool RemoteConfigDialog::loadDetectionPage() {
     if (!loadHumanoid() || !loadAlarmLinkage()) {
-        return;
+        return false;
     }
     openPreview(ui->frameHumanoidRecognition);
     taskStore_->clear();
     QVector<int> regionOfSlot;
     if (!loadRegionsOfInterest(regionOfSlot) || !loadArmingTasks(regionOfSlot)) {
-        return;
+        return false;
     }
     updateAddShieldButton();
+    return true;
 }
 
 bool RemoteConfigDialog::loadHumanoid() {

@@ -1971,4 +1971,11 @@ for example: %1 -i 192.168.1.1</translation>
         <translation>The camera did not accept these settings; nothing was saved. Please try again later.</translation>
     </message>
 </context>
+<context>
+    <name>SaveAfterRead</name>
+    <message>
+        <source>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</source>
+        <translation>The camera's settings could not be read, so saving is off: a save would overwrite the camera's settings with blanks or defaults.</translation>
+    </message>
+</context>
 </TS>

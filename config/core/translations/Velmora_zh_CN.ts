@@ -1971,4 +1971,11 @@
         <translation>摄像机没有接受这些参数，设置未保存，请稍后重试。</translation>
     </message>
 </context>
+<context>
+    <name>SaveAfterRead</name>
+    <message>
+        <source>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</source>
+        <translation>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</translation>
+    </message>
+</context>
 </TS>

@@ -267,7 +267,9 @@ private slots:
     }
 
     void refusedLinkageWriteEndsTheSave() {
-        DialogOnCamera camera(R"("faults": {"http_status": {"command:17": 500}})");
+        DialogOnCamera camera;
+        camera.showPage(RemoteConfigDialog::HumanDetectionPage);
+        camera.restartCamera(R"("faults": {"http_status": {"command:17": 500}})");
         camera.widget<QPushButton>("btnSaveHumanoidRecognitionConfig")->click();
         QCOMPARE(writeOrder(camera), std::vector<int>{kWireLinkage});
     }

@@ -226,9 +226,10 @@ private slots:
     }
 
     void failedDecoderWriteShowsNoWaitAndKeepsTheEncoderWritten() {
-        LoggedInDialog page(R"("faults": {"http_status": {"command:23": 500}})");
+        LoggedInDialog page;
         QVERIFY(page.loggedIn);
-        page.show(RemoteConfigDialog::AudioEncoderPage);  // the decoder read fails as well
+        page.show(RemoteConfigDialog::AudioEncoderPage);
+        page.restartCamera(R"("faults": {"http_status": {"command:23": 500}})");
         QElapsedTimer elapsed;
         elapsed.start();
         page.find<QPushButton>("btnSaveAudioEncoderConfig")->click();

@@ -167,6 +167,7 @@ private slots:
         LoggedInDialog page(refusing(refusedRead));
         QVERIFY(page.loggedIn);
         page.dialog->show();
+        QCoreApplication::processEvents();  // the dialog's queued start shows its first page
         QWidget* shown = open(page, title);
         QVERIFY(shown != nullptr);
         expectNothingSaved(page, shown, refusedRead, save);
@@ -185,6 +186,7 @@ private slots:
         LoggedInDialog page;
         QVERIFY(page.loggedIn);
         page.dialog->show();
+        QCoreApplication::processEvents();  // the dialog's queued start shows its first page
         QWidget* shown = open(page, title);
         QVERIFY(shown != nullptr);
         auto* saveButton = shown->findChild<QAbstractButton*>(save);

@@ -32,17 +32,18 @@ std::unique_ptr<Record> readRecord(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNE
 
 }  // namespace
 
-void RemoteConfigDialog::loadDetectionPage() {
+bool RemoteConfigDialog::loadDetectionPage() {
     if (!loadHumanoid() || !loadAlarmLinkage()) {
-        return;
+        return false;
     }
     openPreview(ui->frameHumanoidRecognition);
     taskStore_->clear();
     QVector<int> regionOfSlot;
     if (!loadRegionsOfInterest(regionOfSlot) || !loadArmingTasks(regionOfSlot)) {
-        return;
+        return false;
     }
     updateAddShieldButton();
+    return true;
 }
 
 bool RemoteConfigDialog::loadHumanoid() {

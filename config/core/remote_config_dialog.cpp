@@ -12,6 +12,7 @@
 #include "config_page_manager.h"
 #include "control_assignment_group.h"
 #include "login_dialog.h"
+#include "save_after_read.h"
 #include "ui_remote_config_dialog.h"
 #include "zrsdk_instance.h"
 
@@ -43,8 +44,24 @@ RemoteConfigDialog::RemoteConfigDialog(const QString& address, QWidget* parent)
         tr("%1 @%2 - V%3").arg(windowTitle(), address_, QCoreApplication::applicationVersion()));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     giveCombosTheirValues();
-    // Nothing of the Ethernet page is read yet: its save would send blanks.
-    ui->btnSaveNetworkConfig->setEnabled(false);
+    guardSavesByReads();
+}
+
+void RemoteConfigDialog::guardSavesByReads() {
+    const std::pair<Page, QList<QAbstractButton*>> saves[] = {
+        {EthernetPage, {ui->btnSaveNetworkConfig}},
+        {Gb28181Page, {ui->btnSaveGB28181Config}},
+        {OsdPage, {ui->btnSaveVideoOSDConfig}},
+        {VideoEncoderPage, {ui->btnSaveVideoEncoder}},
+        {AudioCapturePage, {ui->btnSaveAudioAiaoConfig}},
+        {AudioEncoderPage, {ui->btnSaveAudioEncoderConfig}},
+        {LightPage, {ui->btnSaveLightDeviceConfig}},
+        {HumanDetectionPage, {ui->btnSaveHumanoidRecognitionConfig}},
+        {SystemTimePage, {ui->btnSaveSystemTimeConfig}},
+        {SystemMaintenancePage, {ui->btnSaveSystemMaintainConfig}}};
+    for (const auto& [page, buttons] : saves) {
+        saveRules_.insert(page, new SaveAfterRead(buttons));
+    }
 }
 
 void RemoteConfigDialog::giveCombosTheirValues() {
@@ -212,24 +229,24 @@ void RemoteConfigDialog::on_stackedWidget_currentChanged(int index) {
 void RemoteConfigDialog::loadPageData(int index) {
     // Plain function pointers rather than pointers to member functions: GCC's bounds check
     // misreads an array of the latter as read out of its bounds.
-    using Loader = void (*)(RemoteConfigDialog&);
+    using Loader = bool (*)(RemoteConfigDialog&);
     // Pages 2, 3 and 11 hold fixed forms that read nothing from the camera.
     static const Loader loaders[BuiltInPageCount] = {
-        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
-        [](RemoteConfigDialog& d) { d.loadNetworkPage(); },
+        [](RemoteConfigDialog& d) { return d.loadNetworkPage(); },
+        [](RemoteConfigDialog& d) { return d.loadNetworkPage(); },
         nullptr,
         nullptr,
-        [](RemoteConfigDialog& d) { d.loadGB28181Page(); },
-        [](RemoteConfigDialog& d) { d.loadOSDPage(); },
-        [](RemoteConfigDialog& d) { d.loadVideoEncoderPage(); },
-        [](RemoteConfigDialog& d) { d.loadAudioCapturePage(); },
-        [](RemoteConfigDialog& d) { d.loadAudioPage(); },
-        [](RemoteConfigDialog& d) { d.loadLightPage(); },
-        [](RemoteConfigDialog& d) { d.loadRegions(); },
+        [](RemoteConfigDialog& d) { return d.loadGB28181Page(); },
+        [](RemoteConfigDialog& d) { return d.loadOSDPage(); },
+        [](RemoteConfigDialog& d) { return d.loadVideoEncoderPage(); },
+        [](RemoteConfigDialog& d) { return d.loadAudioCapturePage(); },
+        [](RemoteConfigDialog& d) { return d.loadAudioPage(); },
+        [](RemoteConfigDialog& d) { return d.loadLightPage(); },
+        [](RemoteConfigDialog& d) { return d.loadRegions(); },
         nullptr,
-        [](RemoteConfigDialog& d) { d.loadDetectionPage(); },
-        [](RemoteConfigDialog& d) { d.loadTimePage(); },
-        [](RemoteConfigDialog& d) { d.loadDevicePage(); }};
+        [](RemoteConfigDialog& d) { return d.loadDetectionPage(); },
+        [](RemoteConfigDialog& d) { return d.loadTimePage(); },
+        [](RemoteConfigDialog& d) { return d.loadDevicePage(); }};
     const bool builtIn = index >= 0 && index < BuiltInPageCount;
     if (builtIn && (index == CloudPlatformPage || index == StreamingPage)) {
         return;
@@ -238,10 +255,15 @@ void RemoteConfigDialog::loadPageData(int index) {
         qDebug("没有加载对应页面的数据！");
         return;
     }
-    loaders[index](*this);
+    const Loader loader = loaders[index];
+    if (SaveAfterRead* rule = saveRules_.value(index)) {
+        rule->load([this, loader] { return loader(*this); });
+    } else {
+        loader(*this);
+    }
 }
 
-void RemoteConfigDialog::loadVideoEncoderPage() {
+bool RemoteConfigDialog::loadVideoEncoderPage() {
     static const char* const failures[] = {"获取主码流视频编码信息失败",
                                            "获取子码流视频编码信息失败"};
     for (int stream = 0; stream < 2; ++stream) {
@@ -251,18 +273,20 @@ void RemoteConfigDialog::loadVideoEncoderPage() {
                             int(sizeof(*record))) != 0) {
             // A failed main stream leaves the sub stream's widgets as they were too.
             qDebug("%s", failures[stream]);
-            return;
+            return false;
         }
         fillVideoEncoderResolutions(*record, stream);
     }
+    return true;
 }
 
-void RemoteConfigDialog::loadAudioCapturePage() {
+bool RemoteConfigDialog::loadAudioCapturePage() {
     auto record = std::make_unique<NETSDK_PARAM_AUDIO_CAPTURE>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_CAPTURE, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取音频采集失败");
-        return;
+        return false;
     }
     showAudioCapture(*record);
+    return true;
 }

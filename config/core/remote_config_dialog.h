@@ -18,6 +18,7 @@ class ConfigPageManager;
 class ControlAssignmentGroup;
 class QAbstractButton;
 class QTreeWidgetItem;
+class SaveAfterRead;
 class ShieldTaskManager;
 class VideoShow;
 class ZRSDKInstance;
@@ -133,21 +134,24 @@ private:
     void giveCombosTheirValues();
     NETSDK_LOGIN_INFO* loginFromDialogs(const QByteArray& address);
     void startSession(NETSDK_LOGIN_INFO* handle, const QString& user, const QString& password);
-    void loadVideoEncoderPage();
-    void loadAudioCapturePage();
+    // Gives each built-in page that saves what it read the rule of SaveAfterRead.
+    void guardSavesByReads();
 
-    // Readers of the built-in pages: each reads its records and fills its page.
-    void loadNetworkPage();
-    void loadGB28181Page();
-    void loadOSDPage();
+    // Readers of the built-in pages: each reads its records and fills its page, and returns
+    // whether it read every record that the page's save writes.
+    bool loadVideoEncoderPage();
+    bool loadAudioCapturePage();
+    bool loadNetworkPage();
+    bool loadGB28181Page();
+    bool loadOSDPage();
     void fillVideoEncoderResolutions(const NETSDK_PARAM_VIDEO_ENCODE& record, int stream);
     void showAudioCapture(const NETSDK_PARAM_AUDIO_CAPTURE& record);
-    void loadAudioPage();
-    void loadLightPage();
-    void loadRegions();
-    void loadDetectionPage();
-    void loadTimePage();
-    void loadDevicePage();
+    bool loadAudioPage();
+    bool loadLightPage();
+    bool loadRegions();
+    bool loadDetectionPage();
+    bool loadTimePage();
+    bool loadDevicePage();
 
     // Writers and helpers of the built-in pages.
     void showCapabilities();
@@ -195,5 +199,7 @@ private:
     // The human detection page's regions and arming tasks, between its load and save.
     ShieldTaskManager* taskStore_;
     QMap<QAbstractButton*, ControlAssignmentGroup*> controlGroups_;
+    // The save rule of the built-in pages that have one, by page index.
+    QMap<int, SaveAfterRead*> saveRules_;
     std::unique_ptr<ConfigPageManager> pageManager_;
 };

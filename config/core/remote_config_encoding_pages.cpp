@@ -148,12 +148,12 @@ void RemoteConfigDialog::on_btnSaveAudioAiaoConfig_clicked() {
 
 // ---- Audio encoder and decoder -------------------------------------------------------------
 
-void RemoteConfigDialog::loadAudioPage() {
+bool RemoteConfigDialog::loadAudioPage() {
     auto record = std::make_unique<NETSDK_PARAM_AUDIO_CODEC>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_ENCODE, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取音频编码器配置失败");
-        return;
+        return false;
     }
     ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultAudioEncoderConfig);
     ui->ckbAudioEncoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
@@ -168,13 +168,14 @@ void RemoteConfigDialog::loadAudioPage() {
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_DECODE, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取音频解码器配置失败");
-        return;
+        return false;
     }
     ui->ckbAudioDecoderEnabled->setCheckState(record->enabled.value != 0 ? Qt::Checked
                                                                          : Qt::Unchecked);
     group->assignCheckBox(ui->ckbAudioDecoderEnabled, record->enabled.defaultValue != 0);
     showComboValue(ui->cbxAudioDecoderPayload, record->codec.value);
     group->assignComboValue(ui->cbxAudioDecoderPayload, record->codec.defaultValue);
+    return true;
 }
 
 void RemoteConfigDialog::on_ckbAudioEncoderEnabled_stateChanged(int state) {

@@ -84,12 +84,13 @@ int secondsAfterMidnight(const QTime& time) {
 
 }  // namespace
 
-void RemoteConfigDialog::loadLightPage() {
+// The save writes the IR cut beside the light record: the load counts only with both read.
+bool RemoteConfigDialog::loadLightPage() {
     auto record = std::make_unique<NETSDK_PARAM_LIGHT>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_LIGHT, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取灯源配置失败");
-        return;
+        return false;
     }
     ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultLightDeviceConfig);
 
@@ -128,6 +129,7 @@ void RemoteConfigDialog::loadLightPage() {
         QTime(0, 0).addSecs(record->nightPeriod.ranges[1].value));
 
     openPreview(ui->frameLightDevice);
+    return irCut >= 0;
 }
 
 // The modes the camera offers, in its order, each with its value as item data.

@@ -21,12 +21,13 @@ VIDEO_MASK_INFO maskOf(const QVariant& data) {
 
 }  // namespace
 
-void RemoteConfigDialog::loadRegions() {
+bool RemoteConfigDialog::loadRegions() {
     openPreview(ui->frameVideoMask);
     if (VideoShow* view = videoView(ui->frameVideoMask)) {
         view->clearVideoMasks();
     }
     resetMaskList();
+    return true;
 }
 
 // Items "1" to "4", each with an empty mask; the first one is shown.

@@ -77,14 +77,13 @@ Qt::CheckState checkState(bool on) {
 
 }  // namespace
 
-void RemoteConfigDialog::loadNetworkPage() {
-    // The save writes all three records from the form: it waits for a load of every one.
-    ui->btnSaveNetworkConfig->setEnabled(false);
+// The save writes all three records from the form: a load counts only when it read every one.
+bool RemoteConfigDialog::loadNetworkPage() {
     auto network = std::make_unique<NETSDK_PARAM_NETWORK>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_NETWORK, network.get(),
                         int(sizeof(*network))) != 0) {
         qDebug("获取网络配置信息失败");
-        return;
+        return false;
     }
     const QString mac = macText(network->mac);
     ui->fixed_edtHwAddr->setText(mac);
@@ -105,7 +104,7 @@ void RemoteConfigDialog::loadNetworkPage() {
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_DNS, dns.get(),
                         int(sizeof(*dns))) != 0) {
         qDebug("获取DNS配置信息失败");
-        return;
+        return false;
     }
     ui->fixed_edtDNS1->setText(addressText(dns->primary.address));
     ui->edtDNS1->setIP(addressText(dns->primary.address));
@@ -116,14 +115,14 @@ void RemoteConfigDialog::loadNetworkPage() {
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_IP_ADAPTION, adaption.get(),
                         int(sizeof(*adaption))) != 0) {
         qDebug("获取IP自适应信息失败");
-        return;
+        return false;
     }
     const bool adapting = adaption->enabled.value != 0;
     ui->fixed_edtNetIpAdaption->setText(adapting ? tr("Yes") : tr("No"));
     ui->ckxNetIpAdaption->setCheckState(checkState(adapting));
-    ui->btnSaveNetworkConfig->setEnabled(true);
 
     showCapabilities();
+    return true;
 }
 
 void RemoteConfigDialog::showCapabilities() {

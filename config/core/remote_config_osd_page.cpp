@@ -35,10 +35,10 @@ std::unique_ptr<NETSDK_PARAM_OSD> readOsd(NETSDK_LOGIN_INFO* login, const NETSDK
 
 }  // namespace
 
-void RemoteConfigDialog::loadOSDPage() {
+bool RemoteConfigDialog::loadOSDPage() {
     const auto record = readOsd(login_, channel_.get());
     if (!record) {
-        return;
+        return false;
     }
     ControlAssignmentGroup* group = restoreGroup(ui->btnRestoreDefaultVideoOSDConfig);
 
@@ -73,6 +73,7 @@ void RemoteConfigDialog::loadOSDPage() {
 
     openPreview(ui->frameOSDSetting);
     showOsdPreview();
+    return true;
 }
 
 void RemoteConfigDialog::showOsdTitle(const NETSDK_OSD_TITLE& title) {

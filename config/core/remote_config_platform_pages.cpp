@@ -29,12 +29,12 @@ QString enteredAddress(const QLineEdit* edit) {
 
 }  // namespace
 
-void RemoteConfigDialog::loadGB28181Page() {
+bool RemoteConfigDialog::loadGB28181Page() {
     auto record = std::make_unique<NETSDK_PARAM_GB28181>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_GB28181, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取GB28181信息失败");
-        return;
+        return false;
     }
     ui->gbxEnableGB28181->setChecked(record->enabled != 0);
     ui->edtServerHost->setText(recordText(record->serverAddress));
@@ -54,6 +54,7 @@ void RemoteConfigDialog::loadGB28181Page() {
     ui->edtVideoID->setText(recordText(record->videoChannelIds[0]));
     ui->edtAudioID->setText(recordText(record->audioOutputIds[0]));
     ui->edtAlarmID->setText(recordText(record->alarmIds[0]));
+    return true;
 }
 
 void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {

@@ -63,12 +63,12 @@ int computerZoneOffset() {
 
 // ---- System time ---------------------------------------------------------------------------
 
-void RemoteConfigDialog::loadTimePage() {
+bool RemoteConfigDialog::loadTimePage() {
     auto record = std::make_unique<NETSDK_PARAM_TIME>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_TIME, record.get(),
                         int(sizeof(*record))) != 0) {
         qDebug("获取设备时间配置失败");
-        return;
+        return false;
     }
     showComboValue(ui->cbxSystemTimeSyncType, record->mode.value);
     // The form starts on NTP with every row shown: an NTP camera changes no index, so the
@@ -91,6 +91,7 @@ void RemoteConfigDialog::loadTimePage() {
     if (ui->ckbSyncByCompute->isChecked()) {
         on_ckbSyncByCompute_stateChanged(Qt::Checked);
     }
+    return true;
 }
 
 void RemoteConfigDialog::on_cbxSystemTimeSyncType_currentIndexChanged(int index) {
@@ -146,7 +147,8 @@ void RemoteConfigDialog::on_btnSaveSystemTimeConfig_clicked() {
 
 // ---- System maintenance ----------------------------------------------------------------------
 
-void RemoteConfigDialog::loadDevicePage() {
+// The identity is only shown; the save writes the maintenance schedule alone.
+bool RemoteConfigDialog::loadDevicePage() {
     auto device = std::make_unique<NETSDK_PARAM_DEVICE>();
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_DEVICE, device.get(),
                         int(sizeof(*device))) != 0) {
@@ -163,13 +165,14 @@ void RemoteConfigDialog::loadDevicePage() {
     if (NETSDK_GetParam(login_, channel_.get(), NETSDK_PARAM_ID_MAINTAIN, maintain.get(),
                         int(sizeof(*maintain))) != 0) {
         qDebug("获取定时维护配置失败");
-        return;
+        return false;
     }
     ui->gbxSystemMaintainEnable->setChecked(maintain->rebootEnabled.value != 0);
     // The highest day bit picks the entry; no bit picks none.
     const uint32_t days = uint32_t(maintain->rebootDay.value);
     ui->cbxSystemMaintainWeekDay->setCurrentIndex(days == 0 ? -1 : int(std::log2(days)));
     ui->tmdSystemMaintainRebootTime->setTime(QTime(0, 0).addSecs(maintain->rebootTime));
+    return true;
 }
 
 void RemoteConfigDialog::on_btnSaveSystemMaintainConfig_clicked() {

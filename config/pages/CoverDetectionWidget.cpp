@@ -25,6 +25,7 @@
 #include "control_assignment_group.h"
 #include "netsdk.h"
 #include "picture_geometry.h"
+#include "save_after_read.h"
 #include "slot_float.h"
 #include "zrsdk_instance.h"
 
@@ -93,6 +94,7 @@ CoverDetectionWidget::CoverDetectionWidget(ZRSDKInstance* session, QWidget* pare
     connect(tableWidget, &QTableWidget::itemChanged, this, &CoverDetectionWidget::updateUi);
     connect(tableWidget, &QTableWidget::itemSelectionChanged, this,
             &CoverDetectionWidget::updateUi);
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -194,12 +196,16 @@ void CoverDetectionWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void CoverDetectionWidget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool CoverDetectionWidget::readSettings() {
     play(videoFrame);
     connect(videoWidget, &VideoSurface::pictureSizeChanged, this,
             &CoverDetectionWidget::resizeDetectionRegion);
     NETSDK_PARAM_COVER_DETECT* record = sdk ? sdk->coverDetectionConfig(false) : nullptr;
     if (record == nullptr) {
-        return;
+        return false;
     }
     coverDetectionGroupBox->setChecked(record->enabled.value != 0);
     controlGroup->assignGroupBox(coverDetectionGroupBox, record->enabled.defaultValue != 0);
@@ -229,6 +235,7 @@ void CoverDetectionWidget::load() {
         taskManager->addTask(task);
     }
     updateUi();
+    return true;
 }
 
 // The region frame lies on the preview's video widget; it shows once it has been placed.

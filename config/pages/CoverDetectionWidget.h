@@ -11,6 +11,7 @@ class QFrame;
 class QGroupBox;
 class QMouseEvent;
 class QPushButton;
+class SaveAfterRead;
 class QSlider;
 class QTableWidget;
 class QToolButton;
@@ -39,6 +40,8 @@ private slots:
     void onRegionChanged(QWidget* widget, QMouseEvent* event);
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     void buildForm();
     QWidget* buildDetectionGroup();
     QWidget* buildArmingRow();
@@ -47,6 +50,8 @@ private:
 
     ShieldTaskManager* taskManager = nullptr;
     QPointer<Overlay> regionOverlay;
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QGroupBox* coverDetectionGroupBox = nullptr;
     QSlider* sensLevelSlider = nullptr;

@@ -18,6 +18,7 @@
 #include "combo_value.h"
 #include "ipaddress.h"
 #include "refused_save.h"
+#include "save_after_read.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 
@@ -91,6 +92,7 @@ JT808Widget::JT808Widget(ZRSDKInstance* session, QWidget* parent)
     buildForm();
     fillPlateColors();
     connect(savePushButton, &QPushButton::clicked, this, &JT808Widget::save);
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -148,9 +150,13 @@ void JT808Widget::fillPlateColors() {
 }
 
 void JT808Widget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool JT808Widget::readSettings() {
     const QJsonDocument reply = session ? session->jt808Config() : QJsonDocument();
     if (reply.isEmpty()) {
-        return;
+        return false;
     }
     const QVariantMap values = reply.object().toVariantMap();
     loadedServerHost = values.value("server_host").toString();
@@ -166,6 +172,7 @@ void JT808Widget::load() {
     manufacturerIdLineEdit->setText(values.value("manufacturer_id").toString());
     provinceIdSpinBox->setValue(values.value("province_id").toInt());
     cityIdSpinBox->setValue(values.value("city_id").toInt());
+    return true;
 }
 
 QVariant JT808Widget::serverHostToSend() const {

@@ -9,6 +9,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class SaveAfterRead;
 class ZRSDKInstance;
 
 // The "JT808设置" page: the camera's link to a JT/T 808 vehicle-terminal platform (server
@@ -28,6 +29,8 @@ private slots:
     void save();
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     void buildForm();
     void fillPlateColors();
     // The server address to send, or an invalid variant when the editor holds a partial one.
@@ -38,6 +41,8 @@ private:
     // The camera's server address, which the address boxes cannot show when it is a host
     // name; sent back unchanged unless the user edits the boxes.
     QString loadedServerHost;
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QGroupBox* jt808GroupBox = nullptr;
     IPAddress* serverHostWidget = nullptr;

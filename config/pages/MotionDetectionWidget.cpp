@@ -23,6 +23,7 @@
 #include "RtspLocation.h"
 #include "control_assignment_group.h"
 #include "netsdk.h"
+#include "save_after_read.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -103,6 +104,7 @@ MotionDetectionWidget::MotionDetectionWidget(ZRSDKInstance* session, QWidget* pa
     connect(savePushButton, &QPushButton::clicked, this, &MotionDetectionWidget::save);
     connect(tableWidget, &QTableWidget::itemSelectionChanged, this,
             &MotionDetectionWidget::updateUi);
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -252,10 +254,14 @@ void MotionDetectionWidget::startPreview(QWidget* container) {
 }
 
 void MotionDetectionWidget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool MotionDetectionWidget::readSettings() {
     startPreview(frame);
     NETSDK_PARAM_MOTION* record = session ? session->motionDetectionConfig(false) : nullptr;
     if (record == nullptr) {
-        return;
+        return false;
     }
     motionDetectionGroupBox->setChecked(record->enabled.value != 0);
     controlGroup->assignGroupBox(motionDetectionGroupBox, record->enabled.defaultValue != 0);
@@ -304,6 +310,7 @@ void MotionDetectionWidget::load() {
         }
     }
     updateUi();
+    return true;
 }
 
 // Selects the camera's grid shape in the list (adding it on top when the list lacks it) and

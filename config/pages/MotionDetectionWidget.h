@@ -15,6 +15,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTimeEdit;
+class SaveAfterRead;
 class ZRSDKInstance;
 
 // The "移动侦测" page: motion detection on or off, day and night sensitivity and threshold,
@@ -47,6 +48,8 @@ private slots:
     void removeFortification();
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     void buildForm();
     QWidget* buildDetectionGroup();
     QWidget* buildNightGroup();
@@ -64,6 +67,8 @@ private:
     // The watched cells as loaded or last saved, bit c x rows + r for column c, row r; empty
     // until a load has read the record (an empty set shows every cell watched).
     QBitArray loadedCells;
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QGroupBox* motionDetectionGroupBox = nullptr;
     QSpinBox* daySensitivitySpinBox = nullptr;

@@ -17,6 +17,7 @@
 #include "DeviceSizeTable.h"
 #include "control_assignment_group.h"
 #include "refused_save.h"
+#include "save_after_read.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -44,6 +45,7 @@ RecordConfigWidget::RecordConfigWidget(const QSharedPointer<ZRSDKInstance>& sess
     restoreGroup = new ControlAssignmentGroup(this);
     restoreGroup->addButton(resetPushButton);
     connect(savePushButton, &QPushButton::clicked, this, &RecordConfigWidget::save);
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -120,14 +122,19 @@ void RecordConfigWidget::retranslate() {
 }
 
 void RecordConfigWidget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool RecordConfigWidget::readSettings() {
     const QSharedPointer<ZRSDKInstance> camera = session.toStrongRef();
     if (camera.isNull()) {
-        return;
+        return false;
     }
     // Each block stands alone: a reply that failed leaves its controls as they were.
     showStorage(*camera);
-    showCurrentValues(*camera);
+    const bool currentRead = showCurrentValues(*camera);
     recordDefaults(*camera);
+    return currentRead;
 }
 
 void RecordConfigWidget::showStorage(ZRSDKInstance& camera) {
@@ -141,10 +148,10 @@ void RecordConfigWidget::showStorage(ZRSDKInstance& camera) {
     tableWidget->addPath(kCardPath, totalBytes, freeBytes);
 }
 
-void RecordConfigWidget::showCurrentValues(ZRSDKInstance& camera) {
+bool RecordConfigWidget::showCurrentValues(ZRSDKInstance& camera) {
     const QJsonDocument reply = camera.recordConfig(false);
     if (reply.isEmpty()) {
-        return;
+        return false;
     }
     const QVariantMap values = objectOf(reply);
     loadedValues = values;
@@ -164,6 +171,7 @@ void RecordConfigWidget::showCurrentValues(ZRSDKInstance& camera) {
     streamTypeComboBox->setCurrentIndex(values.value("video_stream").toInt());
     mediaFormatComboBox->setCurrentIndex(values.value("media_format").toInt());
     recordAudioCheckBox->setChecked(values.value("with_audio").toBool());
+    return true;
 }
 
 void RecordConfigWidget::recordDefaults(ZRSDKInstance& camera) {

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
+class SaveAfterRead;
 class ZRSDKInstance;
 
 // The basic storage page: the memory card's capacity and the recording policy (full card,
@@ -28,10 +29,13 @@ private slots:
     void save();
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     void buildForm();
     void retranslate();
     void showStorage(ZRSDKInstance& session);
-    void showCurrentValues(ZRSDKInstance& session);
+    // Whether the current values were read (the storage and the defaults are not saved).
+    bool showCurrentValues(ZRSDKInstance& session);
     void recordDefaults(ZRSDKInstance& session);
     int shownOrLoaded(const QComboBox* box, const QString& key) const;
 
@@ -40,6 +44,8 @@ private:
     // duration it does not list) goes back unchanged instead of as a made-up one.
     QVariantMap loadedValues;
     QPointer<ControlAssignmentGroup> restoreGroup;
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QRadioButton* deleteOldFileRadioButton = nullptr;
     QRadioButton* stopRecordRadioButton = nullptr;

@@ -16,6 +16,7 @@
 
 #include "TimePickerRulds.h"
 #include "refused_save.h"
+#include "save_after_read.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -48,6 +49,7 @@ RecordScheduleWidget::RecordScheduleWidget(const QSharedPointer<ZRSDKInstance>& 
     for (QPushButton* preset : {fullTimePushButton, weekdayPushButton, customPushButton}) {
         connect(preset, &QPushButton::clicked, this, &RecordScheduleWidget::onTimeSettingClicked);
     }
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -132,21 +134,21 @@ void RecordScheduleWidget::onTimeSettingClicked() {
 }
 
 void RecordScheduleWidget::load() {
-    showSchedule(false);
+    saveRule->load([this] { return showSchedule(false); });
 }
 
 void RecordScheduleWidget::reset() {
     showSchedule(true);
 }
 
-void RecordScheduleWidget::showSchedule(bool defaults) {
+bool RecordScheduleWidget::showSchedule(bool defaults) {
     const QSharedPointer<ZRSDKInstance> camera = session.toStrongRef();
     if (camera.isNull()) {
-        return;
+        return false;
     }
     const QJsonDocument reply = camera->recordSchedule(defaults);
     if (reply.isEmpty()) {
-        return;
+        return false;
     }
     const QVariantMap schedule = reply.object().toVariantMap();
     groupBox->setChecked(schedule.value("enabled").toBool());
@@ -163,6 +165,7 @@ void RecordScheduleWidget::showSchedule(bool defaults) {
         }
         rulers.value(day)->setSegments(periods);
     }
+    return true;
 }
 
 void RecordScheduleWidget::save() {

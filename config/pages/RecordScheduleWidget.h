@@ -11,6 +11,7 @@ class QFormLayout;
 class QGroupBox;
 class QPushButton;
 class TimePickerRulds;
+class SaveAfterRead;
 class ZRSDKInstance;
 
 // The scheduled recording page: one day ruler per weekday, Sunday first, with up to five
@@ -33,11 +34,14 @@ private:
     void buildForm();
     void retranslate();
     void addRulers();
-    // Shows the current (defaults false) or the default schedule of the camera.
-    void showSchedule(bool defaults);
+    // Shows the current (defaults false) or the default schedule of the camera; false when
+    // it could not be read, which leaves the rulers as they were.
+    bool showSchedule(bool defaults);
 
     QWeakPointer<ZRSDKInstance> session;
     QMap<int, QPointer<TimePickerRulds>> rulers;  // by day, 0 Sunday to 6 Saturday
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QGroupBox* groupBox = nullptr;
     QFormLayout* recordTimeFormLayout = nullptr;

@@ -15,6 +15,7 @@
 
 #include "control_assignment_group.h"
 #include "refused_save.h"
+#include "save_after_read.h"
 #include "wait_for.h"
 #include "zrsdk_instance.h"
 
@@ -55,6 +56,7 @@ RtmpClientWidget::RtmpClientWidget(ZRSDKInstance* session, QWidget* parent)
     buildForm();
     controlGroup->addButton(resetPushButton);
     connect(savePushButton, &QPushButton::clicked, this, &RtmpClientWidget::save);
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -117,11 +119,13 @@ void RtmpClientWidget::buildForm() {
 }
 
 void RtmpClientWidget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool RtmpClientWidget::readSettings() {
     const QJsonDocument current = session ? session->rtmpConfig(false) : QJsonDocument();
     if (current.isEmpty()) {
-        // Without the camera's settings a save would overwrite them with the form's blanks.
-        setEnabled(false);
-        return;
+        return false;
     }
     const QVariantMap values = current.object().toVariantMap();
     loadedStreamType = values.value("stream_type");
@@ -134,7 +138,7 @@ void RtmpClientWidget::load() {
 
     const QJsonDocument defaults = session->rtmpConfig(true);
     if (defaults.isEmpty()) {
-        return;
+        return true;  // the restore button keeps what it had; the save needs no defaults
     }
     const QVariantMap fallback = defaults.object().toVariantMap();
     controlGroup->assignGroupBox(groupBox, fallback.value("enabled").toBool());
@@ -143,6 +147,7 @@ void RtmpClientWidget::load() {
     controlGroup->assignSpinBox(rtmpPortSpinBox, fallback.value("remote_port").toInt());
     controlGroup->assignLineEdit(appNameLineEdit, fallback.value("app_name").toString());
     controlGroup->assignLineEdit(streamIdLineEdit, fallback.value("stream_id").toString());
+    return true;
 }
 
 void RtmpClientWidget::save() {

@@ -11,6 +11,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class SaveAfterRead;
 class ZRSDKInstance;
 
 // The "RTMP设置" page: the camera's RTMP push client (on or off, pushed stream, server,
@@ -30,6 +31,8 @@ private slots:
     void save();
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     void buildForm();
 
     ZRSDKInstance* session;
@@ -37,6 +40,8 @@ private:
     int saveWaitMs = 5000;
     // The camera's stream type as loaded: sent back unchanged when the combo cannot show it.
     QVariant loadedStreamType;
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
 
     QGroupBox* groupBox = nullptr;
     QComboBox* streamTypeComboBox = nullptr;

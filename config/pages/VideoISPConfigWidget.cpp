@@ -15,6 +15,7 @@
 
 #include "control_assignment_group.h"
 #include "netsdk.h"
+#include "save_after_read.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -111,6 +112,7 @@ VideoISPConfigWidget::VideoISPConfigWidget(ZRSDKInstance* session, QWidget* pare
             &VideoISPConfigWidget::on3DDenoiseIndexChanged);
     onImageWdrIndexChanged(cbxAdvancedAttrImageWdr->currentIndex());
     on3DDenoiseIndexChanged(threeDimDenoiseComboBox->currentIndex());
+    saveRule = new SaveAfterRead({savePushButton});
     QMetaObject::invokeMethod(this, "load", Qt::QueuedConnection);
 }
 
@@ -285,9 +287,13 @@ QCheckBox* VideoISPConfigWidget::checkBox(const char* objectName) const {
 }
 
 void VideoISPConfigWidget::load() {
+    saveRule->load([this] { return readSettings(); });
+}
+
+bool VideoISPConfigWidget::readSettings() {
     Record* record = sdk ? sdk->videoCaptureConfig(false) : nullptr;
     if (record == nullptr) {
-        return;
+        return false;
     }
     for (const LevelField& field : kLevelFields) {
         QSpinBox* box = spinBox(field.spinBoxName);
@@ -321,6 +327,7 @@ void VideoISPConfigWidget::load() {
                                 (record->*kDenoise.strength).defaultValue);
 
     play(frameVideoISP);
+    return true;
 }
 
 void VideoISPConfigWidget::save() {

@@ -7,6 +7,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class SaveAfterRead;
 class QSlider;
 class QSpinBox;
 
@@ -26,6 +27,8 @@ private slots:
     void on3DDenoiseIndexChanged(int index);
 
 private:
+    // Fills the form from the camera; whether it read the record that the save writes.
+    bool readSettings();
     // A slider and spin box pair that mirror each other; the spin box is the one read.
     struct LevelRow {
         QLabel* label;
@@ -50,6 +53,8 @@ private:
     QComboBox* threeDimDenoiseComboBox = nullptr;
     LevelRow imageWdrRow{};
     LevelRow threeDimDenoiseRow{};
+    // Keeps the save shut unless the last load read what it writes; the button owns it.
+    SaveAfterRead* saveRule = nullptr;
     QFrame* frameVideoISP = nullptr;
     QPushButton* resetPushButton = nullptr;
     QPushButton* savePushButton = nullptr;

@@ -186,6 +186,8 @@ public:
         }
         writeFile(folder_ + "/cameras.json", configJson);
         writeFile(folder_ + "/journal.jsonl", "");
+        // A ready file of an earlier run must not pass for this one's.
+        std::remove((folder_ + "/ready").c_str());
         launch();
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(readyTimeoutMs);

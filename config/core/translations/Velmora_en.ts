@@ -2017,4 +2017,11 @@ for example: %1 -i 192.168.1.1</translation>
 Written to the camera before it: %2.</translation>
     </message>
 </context>
+<context>
+    <name>SaveAfterRead</name>
+    <message>
+        <source>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</source>
+        <translation>The camera's settings could not be read, so saving is off: a save would overwrite the camera's settings with blanks or defaults.</translation>
+    </message>
+</context>
 </TS>

@@ -2017,4 +2017,11 @@
 此前已写入摄像机的：%2。</translation>
     </message>
 </context>
+<context>
+    <name>SaveAfterRead</name>
+    <message>
+        <source>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</source>
+        <translation>摄像机的参数没有读到，保存已停用：保存会用空白或默认值覆盖摄像机的设置。</translation>
+    </message>
+</context>
 </TS>

@@ -82,14 +82,17 @@ class LoggedInDialog {
 public:
     // extraMembers: more camera members for camsim, e.g. R"("faults": {...})".
     explicit LoggedInDialog(const std::string& extraMembers = "") : sim(camsim::Where::Loopback) {
-        std::string members = R"("password": "pw")";
-        if (!extraMembers.empty()) {
-            members += ", " + extraMembers;
-        }
-        sim.start(R"({"cameras": [)" + camsim::camera("CAM1", sim.address(10), members) + "]}");
+        sim.start(config(extraMembers));
         dialog =
             std::make_unique<RemoteConfigDialog>(QString::fromStdString(sim.address(10)), nullptr);
         loggedIn = dialog->login("admin", "pw", 80, 1680);
+    }
+
+    // The same camera again, with other members (faults): the login stays, the camera's
+    // stored settings and the journal start afresh.
+    void restartCamera(const std::string& extraMembers) {
+        sim.stop();
+        sim.start(config(extraMembers));
     }
 
     template <class Widget>
@@ -153,6 +156,15 @@ public:
     camsim::Simulator sim;
     std::unique_ptr<RemoteConfigDialog> dialog;
     bool loggedIn = false;
+
+private:
+    std::string config(const std::string& extraMembers) const {
+        std::string members = R"("password": "pw")";
+        if (!extraMembers.empty()) {
+            members += ", " + extraMembers;
+        }
+        return R"({"cameras": [)" + camsim::camera("CAM1", sim.address(10), members) + "]}";
+    }
 };
 
 }  // namespace pagetest

@@ -292,6 +292,7 @@ private slots:
         QFETCH(int, refused);
         DialogOnCamera camera(R"("faults": {"http_write_status": {"command:)" +
                               std::to_string(refused) + R"(": 500}})");
+        camera.showPage(RemoteConfigDialog::HumanDetectionPage);
         const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         camera.widget<QPushButton>("btnSaveHumanoidRecognitionConfig")->click();
         QVERIFY(answer->answered);

@@ -161,7 +161,7 @@ private slots:
         QVERIFY(camera.blocks("PUT", kWireLight).empty());
     }
 
-    void failedReadKeepsTheFormAndFailedWriteIsNotRetried() {
+    void failedReadKeepsTheFormAndSendsNothing() {
         DialogOnCamera camera(R"("faults": {"http_status": {"command:20": 500}})");
         auto* imageMode = camera.widget<QComboBox>("cbxLightDeviceImageMode");
         imageMode->setCurrentIndex(3);
@@ -170,6 +170,14 @@ private slots:
         QCOMPARE(imageMode->currentIndex(), 3);
         QCOMPARE(camera.widget<QTimeEdit>("tmLightDeviceNightStartTime")->time(), QTime(21, 0));
         QCOMPARE(camera.widget<QComboBox>("cbxLightDeviceLightType")->itemText(0), QString("红外"));
+        camera.widget<QPushButton>("btnSaveLightDeviceConfig")->click();
+        QVERIFY(camera.blocks("PUT", kWireLight).empty());
+    }
+
+    void failedWriteIsNotRetried() {
+        DialogOnCamera camera;
+        camera.showPage(RemoteConfigDialog::LightPage);
+        camera.restartCamera(R"("faults": {"http_status": {"command:20": 500}})");
         const auto answer = answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
         camera.widget<QPushButton>("btnSaveLightDeviceConfig")->click();
         QCOMPARE(camera.blocks("PUT", kWireLight).size(), size_t(1));

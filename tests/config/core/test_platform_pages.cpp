@@ -116,6 +116,9 @@ private slots:
     void differingPasswordsStopTheSave() {
         LoggedInDialog page;
         QVERIFY(page.loggedIn);
+        QCoreApplication::processEvents();  // the dialog's queued start shows its first page
+        page.show(RemoteConfigDialog::Gb28181Page);
+        page.find<QGroupBox>("gbxEnableGB28181")->setChecked(true);  // camsim's is off
         page.find<QLineEdit>("edtPasswd")->setText("secret");
         page.find<QLineEdit>("edtPasswdConfirm")->setText("secreT");
         pagetest::ModalCloser closer;

@@ -59,6 +59,13 @@ public:
 
     const camsim::Simulator& sim() const { return sim_; }
 
+    // The same camera again, with other members (faults): the login stays, the camera's
+    // stored settings and the journal start afresh.
+    void restartCamera(const std::string& extraMembers) {
+        sim_.stop();
+        startCamera(extraMembers);
+    }
+
 private:
     static constexpr int kHead = 16;
 

@@ -256,8 +256,9 @@ private slots:
         page.child<QSpinBox>("daySensitivitySpinBox")->setValue(7);
         page.child<QPushButton>("resetPushButton")->click();
         QCOMPARE(page.child<QSpinBox>("daySensitivitySpinBox")->value(), 7);
+        QVERIFY(!page.child<QPushButton>("savePushButton")->isEnabled());
         page.save();
-        QCOMPARE(camera.blockBodies("GET", kWireMotion).size(), size_t(2));
+        QCOMPARE(camera.blockBodies("GET", kWireMotion).size(), size_t(1));
         QVERIFY(camera.blockBodies("PUT", kWireMotion).empty());
     }
 };

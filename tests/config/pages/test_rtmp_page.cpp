@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -99,11 +100,12 @@ private slots:
                  settings(true, 5, QString(256, 'h'), 1, QString(128, 'a'), QString(512, 's')));
     }
 
-    void unreadableSettingsDisableThePage() {
+    void unreadableSettingsShutTheSave() {
         PageCamera camera(R"("faults": {"http_status": {"product:150": 500}})");
         Page page(camera);
         QCOMPARE(camera.productBodies(kGet).size(), size_t(1));
-        QVERIFY(!page.widget.isEnabled());
+        QVERIFY(!page.child<QPushButton>("savePushButton")->isEnabled());
+        QVERIFY(!page.child<QLabel>("readFailureLabel")->isHidden());
         QCOMPARE(page.child<QSpinBox>("rtmpPortSpinBox")->value(), 1935);
     }
 

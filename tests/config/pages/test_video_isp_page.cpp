@@ -174,8 +174,9 @@ private slots:
         QCOMPARE(page.child<QComboBox>("cbxVideoStandard")->count(), 0);
         QCOMPARE(page.child<QSpinBox>("spbBrightness")->value(), 0);
         QVERIFY(page.child<QFrame>("frameVideoISP")->findChild<VideoSurface*>() == nullptr);
+        QVERIFY(!page.child<QPushButton>("savePushButton")->isEnabled());
         page.child<QPushButton>("savePushButton")->click();
-        QCOMPARE(camera.blockBodies("GET", kWireCapture).size(), size_t(2));
+        QCOMPARE(camera.blockBodies("GET", kWireCapture).size(), size_t(1));
         QVERIFY(camera.blockBodies("PUT", kWireCapture).empty());
     }
 };

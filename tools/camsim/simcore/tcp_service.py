@@ -55,14 +55,22 @@ class _ResetReadingProtocol(asyncio.StreamReaderProtocol):
         self._reader = asyncio.StreamReader()
         super().__init__(self._reader, client_connected)
         self._socket = None
+        self._peer_closed = False
 
     def connection_made(self, transport):
         self._socket = transport.get_extra_info("socket")
         super().connection_made(transport)
 
+    def eof_received(self):
+        self._peer_closed = True
+        return super().eof_received()
+
     def connection_lost(self, exc):
         if isinstance(exc, ConnectionError):
-            self._reader.feed_data(_unread_bytes(self._socket))
+            # A peer that closed its side first has nothing left to read: its reset only
+            # answers what the camera sent after.
+            if not self._peer_closed:
+                self._reader.feed_data(_unread_bytes(self._socket))
             exc = None
         super().connection_lost(exc)
 

@@ -1,13 +1,15 @@
 // The ThreadSanitizer pass's canaries: each test races on purpose where the kit's own code
-// runs on a thread that Qt drives (a pool task, a slot called by the event loop). The pass
-// expects every one of them to be reported; one that passes means that a suppression or a
-// hand-over mark hides the kit's own code from the race checker again.
+// runs on a thread that Qt drives (a pool task, a slot called by the event loop), handed
+// over as the kit hands work over (thread_handover.h). The pass expects every one of them to
+// be reported; one that passes means that a suppression or a hand-over mark hides the kit's
+// own code from the race checker again.
 #include <QCoreApplication>
 #include <QThreadPool>
-#include <QtConcurrent>
 #include <QtTest>
 #include <atomic>
 #include <thread>
+
+#include "thread_handover.h"
 
 namespace {
 
@@ -40,13 +42,13 @@ private slots:
         QThreadPool pool;
         std::atomic<int> started{0};
         for (int task = 0; task < 2; ++task) {
-            QtConcurrent::run(&pool, [&started] {
+            handover::start(pool, [&started] {
                 started.fetch_add(1, std::memory_order_relaxed);
                 if (awaitRelaxed(started, 2))
                     ++racedCounter;
             });
         }
-        pool.waitForDone();
+        handover::waitForDone(pool);
         QCOMPARE(started.load(), 2);
     }
 
@@ -55,13 +57,10 @@ private slots:
     void raceBetweenThreadAndSlot() {
         std::atomic<int> steps{0};
         std::thread sdkThread([this, &steps] {
-            QMetaObject::invokeMethod(
-                this,
-                [&steps] {
-                    ++racedCounter;
-                    steps.fetch_add(1, std::memory_order_relaxed);
-                },
-                Qt::QueuedConnection);
+            handover::queue(this, [&steps] {
+                ++racedCounter;
+                steps.fetch_add(1, std::memory_order_relaxed);
+            });
             ++racedCounter;
             steps.fetch_add(1, std::memory_order_relaxed);
         });

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScopedValueRollback>
-#include <QtConcurrent>
 
 #include "deviceitem.h"
 #include "ipplan.h"
+#include "thread_handover.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ DeviceTableModel::DeviceTableModel(QObject* parent) : QStandardItemModel(parent)
 DeviceTableModel::~DeviceTableModel() {
     // Tasks report through queued calls that die with this object; what must not die
     // under them is the SDK state, which the wrapper cleans up after this.
-    taskPool.waitForDone();
+    handover::waitForDone(taskPool);
 }
 
 void DeviceTableModel::setHeaderLabels() {
@@ -236,16 +236,13 @@ void DeviceTableModel::startTasks(const QList<int>& rows, const QString& running
 void DeviceTableModel::startTask(const DEVICE_INFO& info, TaskWork work, TaskReport report) {
     ++runningTaskCount;
     QPointer<DeviceTableModel> model(this);
-    QtConcurrent::run(&taskPool, [model, info, work = std::move(work), report = std::move(report)] {
+    handover::start(taskPool, [model, info, work = std::move(work), report = std::move(report)] {
         const int result = work();
         // The model waits for its tasks before it goes, so the pointer is good here; the
         // queued call is dropped if the model is destroyed before it is delivered.
-        QMetaObject::invokeMethod(
-            model.data(),
-            [model, info, result, report] {
-                model->finishTask(info.deviceId, info.ip.toString(), result, report);
-            },
-            Qt::QueuedConnection);
+        handover::queue(model.data(), [model, info, result, report] {
+            model->finishTask(info.deviceId, info.ip.toString(), result, report);
+        });
     });
 }
 

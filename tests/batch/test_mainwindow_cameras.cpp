@@ -93,12 +93,32 @@ protected:
             },
             kWaitMs);
     }
+    // Ticks exactly the cameras ids once the table lists them all: a search still running
+    // lists its rows anew, and a tick given to a row it replaced would be lost.
     static void tick(const QStringList& ids) {
+        const bool ticked = QTest::qWaitFor(
+            [&ids] {
+                if (!waitIdle())
+                    return false;
+                for (int row = 0; row < model()->rowCount(); ++row) {
+                    const QString id =
+                        model()->item(row, DeviceTableModel::DeviceIdColumn)->text();
+                    model()->item(row, 0)->setCheckState(ids.contains(id) ? Qt::Checked
+                                                                          : Qt::Unchecked);
+                }
+                QApplication::processEvents();
+                return checkedIds() == QSet<QString>(ids.begin(), ids.end());
+            },
+            kWaitMs);
+        ASSERT_TRUE(ticked) << ids.join(',').toStdString();
+    }
+    static QSet<QString> checkedIds() {
+        QSet<QString> ids;
         for (int row = 0; row < model()->rowCount(); ++row) {
-            const QString id = model()->item(row, DeviceTableModel::DeviceIdColumn)->text();
-            model()->item(row, 0)->setCheckState(ids.contains(id) ? Qt::Checked : Qt::Unchecked);
+            if (model()->item(row, 0)->checkState() == Qt::Checked)
+                ids.insert(model()->item(row, DeviceTableModel::DeviceIdColumn)->text());
         }
-        QApplication::processEvents();
+        return ids;
     }
     // Cameras that received something matching since journal entry from.
     static QSet<QString> reached(size_t from,

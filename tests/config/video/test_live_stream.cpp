@@ -227,9 +227,12 @@ private slots:
         const size_t count = std::size(waits);
         QVERIFY(QTest::qWaitFor([&] { return attemptsAfterTheLoss().size() > count; }, 40000));
         const std::vector<double> times = attemptsAfterTheLoss();
+        // The camera sees connects, and each wait starts when its attempt failed, which a
+        // busy machine delays by a varying part of a second: half a second either side still
+        // tells each doubling, and the cap, from the next.
         for (size_t i = 0; i < count; ++i) {
             const double waited = times[i + 1] - times[i];
-            QVERIFY2(waited > waits[i] - 0.1 && waited < waits[i] + 1,
+            QVERIFY2(waited > waits[i] - 0.5 && waited < waits[i] + 1,
                      qPrintable(QString("attempt %1 came %2 s after the one before, not %3 s")
                                     .arg(i + 1)
                                     .arg(waited)

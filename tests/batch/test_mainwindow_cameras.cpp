@@ -101,8 +101,7 @@ protected:
                 if (!waitIdle())
                     return false;
                 for (int row = 0; row < model()->rowCount(); ++row) {
-                    const QString id =
-                        model()->item(row, DeviceTableModel::DeviceIdColumn)->text();
+                    const QString id = model()->item(row, DeviceTableModel::DeviceIdColumn)->text();
                     model()->item(row, 0)->setCheckState(ids.contains(id) ? Qt::Checked
                                                                           : Qt::Unchecked);
                 }

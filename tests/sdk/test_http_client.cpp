@@ -422,6 +422,22 @@ TEST_F(HttpClientTest, ASlowlyTakenUploadEndsAtTheExchangeDeadline) {
         << "the camera took " << camera.received() << " of " << upload.size() << " bytes";
 }
 
+TEST_F(HttpClientTest, AConnectThatHangsEndsAtTheExchangeDeadline) {
+    // The transport's own connect wait is 5 s; a camera that never completes the handshake
+    // must not hold an exchange of 300 ms that long.
+    LoopbackListener camera(0);
+    camera.fillQueue();
+    ASSERT_NE(connectTo(camera.port()), nullptr);
+    constexpr int kDeadlineMs = 300;
+    HTTP_CLIENT_SetDeadline(client_, kDeadlineMs);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(get("/").error, -100) << "the request could not start";
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    EXPECT_GE(elapsed.count(), kDeadlineMs - 10);
+    EXPECT_LT(elapsed.count(), kDeadlineMs + 250);
+}
+
 TEST_F(HttpClientTest, CutsABodyLongerThanTheBuffer) {
     ScriptedServer server({"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n0123456789"});
     ASSERT_NE(connectTo(server.port()), nullptr);

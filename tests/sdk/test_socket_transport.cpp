@@ -58,16 +58,7 @@ TEST(SocketConnect, NoListenerFailsAtOnce) {
 TEST(SocketConnect, ListenerThatNeverAcceptsTimesOut) {
     // With a backlog of 0 and its queue filled, further handshakes are never completed.
     LoopbackListener listener(0);
-    std::vector<OwnedSocket> fillers;
-    for (int i = 0; i < 4; ++i) {
-        OwnedSocket filler(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<uint16_t>(listener.port()));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::connect(filler.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
-        fillers.push_back(std::move(filler));
-    }
+    listener.fillQueue();
     const auto start = Clock::now();
     EXPECT_EQ(SOCKET_ConnectTimeout("127.0.0.1", listener.port(), 300), -1);
     EXPECT_GE(millisecondsSince(start), 290);

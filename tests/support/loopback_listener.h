@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <vector>
 
 // Owns one socket descriptor and closes it.
 class OwnedSocket {
@@ -42,7 +43,8 @@ private:
 
 class LoopbackListener {
 public:
-    // backlog 0 with the queue filled makes a listener that never completes a connect.
+    // backlog 0 with the queue filled (fillQueue) makes a listener that never completes a
+    // connect.
     explicit LoopbackListener(int backlog = 16) : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -69,9 +71,24 @@ public:
         return OwnedSocket(::accept(socket_.get(), nullptr, nullptr));
     }
 
+    // Starts handshakes that fill the accept queue, so that the handshakes after them are
+    // never completed; they stay queued as long as the listener lives.
+    void fillQueue() {
+        for (int i = 0; i < 4; ++i) {
+            OwnedSocket filler(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_port = htons(static_cast<uint16_t>(port_));
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            ::connect(filler.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
+            fillers_.push_back(std::move(filler));
+        }
+    }
+
 private:
     OwnedSocket socket_;
     int port_ = 0;
+    std::vector<OwnedSocket> fillers_;
 };
 
 // A port on 127.0.0.1 where nothing listens (taken from the system, then let go).

@@ -117,6 +117,14 @@ bool applyWaits(HTTP_CLIENT* client) {
     return receiveMs != 0 && sendMs != 0;
 }
 
+// Opens the request's connection. The transport's connect wait is cut to what is left of the
+// request's time: a camera that never completes the handshake must not outlast it.
+SOCKET_CONNECTION* openConnection(const HTTP_CLIENT* client) {
+    SOCKET_TRANSPORT bounded = *client->transport;
+    bounded.connectTimeoutMs = withinDeadline(client, bounded.connectTimeoutMs);
+    return bounded.create(&bounded, nullptr, client->host.c_str(), client->port);
+}
+
 // Receives once and feeds the parser. Returns the parser's result, or a negative code for
 // a failed or timed-out receive or a connection that ended before the answer was whole.
 int receiveAndParse(HTTP_CLIENT* client) {
@@ -221,8 +229,7 @@ int runRequest(HTTP_CLIENT* client, int method, const char* path, const HTTP_HEA
     }
     client->deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(client->exchangeMs);
-    client->connection =
-        client->transport->create(client->transport, nullptr, client->host.c_str(), client->port);
+    client->connection = openConnection(client);
     if (client->connection == nullptr) {
         SDK_LOG_RESULT(-1);
         return -1;

@@ -175,7 +175,6 @@ int connectOne(const addrinfo& address, int timeoutMs) {
 }  // namespace
 
 struct SOCKET_CONNECTION {
-    const SOCKET_TRANSPORT* transport = nullptr;
     int socket = -1;
     int receiveTimeoutMs = kDefaultDataTimeoutMs;
     int sendTimeoutMs = kDefaultDataTimeoutMs;
@@ -212,7 +211,6 @@ SOCKET_CONNECTION* createConnection(const SOCKET_TRANSPORT* transport, void* /*r
         SDK_LOG_TEXT("Out of memory");
         return nullptr;
     }
-    connection->transport = transport;
     connection->connectTimeoutMs = transport->connectTimeoutMs;
     connection->socket = SOCKET_ConnectTimeout(host, port, connection->connectTimeoutMs);
     if (connection->socket < 0) {

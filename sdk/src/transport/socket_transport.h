@@ -52,7 +52,8 @@ typedef struct SOCKET_TRANSPORT {
     int connectTimeoutMs;  // used by create
     int bufferSize;        // receive buffer of each connection, bytes
 
-    // Connects to host:port; returns the connection, or NULL when it cannot be opened.
+    // Connects to host:port within transport's connect time-out; returns the connection, or
+    // NULL when it cannot be opened. The connection keeps no pointer to transport.
     SOCKET_CONNECTION* (*create)(const struct SOCKET_TRANSPORT* transport, void* reserved,
                                  const char* host, int port);
     // Closes the socket and frees the connection.

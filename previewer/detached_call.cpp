@@ -19,6 +19,11 @@ struct DetachedCall::State {
     bool givenUp = false;
     QEventLoop* waitingLoop = nullptr;  // the caller's loop while it waits in one
 
+    // Whether the results are the caller's; under lock. A give-up is only taken before the
+    // work is done, so once it is set the call's thread owns them, even when the work has
+    // ended by the time the caller looks.
+    bool ownedByCaller() const { return done && !givenUp; }
+
     // Wakes the caller's waits; under lock.
     void wakeWaiters() {
         changed.notify_all();
@@ -57,7 +62,7 @@ DetachedCall::~DetachedCall() {
 bool DetachedCall::wait() {
     std::unique_lock<std::mutex> guard(state_->lock);
     state_->changed.wait(guard, [this] { return state_->done || state_->givenUp; });
-    return state_->done;
+    return state_->ownedByCaller();
 }
 
 bool DetachedCall::waitProcessingEvents() {
@@ -65,7 +70,7 @@ bool DetachedCall::waitProcessingEvents() {
     {
         std::lock_guard<std::mutex> guard(state_->lock);
         if (state_->done || state_->givenUp) {
-            return state_->done;
+            return state_->ownedByCaller();
         }
         state_->waitingLoop = &loop;
     }
@@ -75,7 +80,7 @@ bool DetachedCall::waitProcessingEvents() {
     state_->waitingLoop = nullptr;
     // The loop ended without the work: the application quits.
     state_->givenUp = state_->givenUp || !state_->done;
-    return state_->done;
+    return state_->ownedByCaller();
 }
 
 void DetachedCall::giveUp() {

@@ -17,8 +17,8 @@ public:
     DetachedCall(const DetachedCall&) = delete;
     DetachedCall& operator=(const DetachedCall&) = delete;
 
-    // Waits until the work is done (true: its results are the caller's) or the call is given
-    // up (false).
+    // Waits until the work is done or the call is given up. True when the work ended before
+    // any give-up: its results are then the caller's; after a give-up they are never.
     bool wait();
     // The same on the GUI thread, in a local event loop that takes no user input and also ends
     // when the application quits, which gives the call up.

@@ -1,16 +1,16 @@
 #include "video_renderer.h"
 
-#include <QMetaObject>
-#include <QMutexLocker>
 #include <QOpenGLContext>
 #include <QOpenGLShaderProgram>
 #include <QResizeEvent>
 
+#include "thread_handover.h"
 #include "video_surface.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <mutex>
 
 namespace {
 
@@ -93,7 +93,7 @@ bool VideoRenderer::setFrame(const DecodedFrame& frame) {
     if (!hasPossibleSizes(frame)) {
         return false;
     }
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     frameSize_ = QSize(frame.width, frame.height);
     copyLuma(frame);
     interleaveChroma(frame);
@@ -129,16 +129,17 @@ void VideoRenderer::interleaveChroma(const DecodedFrame& frame) {
 }
 
 // Called under the lock: a picture either reaches the repaint already queued or queues its
-// own, never both.
+// own, never both. The request may come from the decoder's thread: the queued call carries
+// its hand-over, since Qt's event queue passes it on unseen by the race checker.
 void VideoRenderer::scheduleRepaint() {
     if (!repaintQueued_) {
         repaintQueued_ = true;
-        QMetaObject::invokeMethod(this, &VideoRenderer::onRepaintRequest, Qt::QueuedConnection);
+        handover::queue(this, [this] { onRepaintRequest(); });
     }
 }
 
 void VideoRenderer::clear() {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     frameSize_ = QSize(0, 0);
     for (Plane& plane : planes_) {
         plane = Plane();
@@ -147,12 +148,12 @@ void VideoRenderer::clear() {
 }
 
 bool VideoRenderer::keepAspectRatio() const {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     return keepAspectRatio_;
 }
 
 void VideoRenderer::setKeepAspectRatio(bool on) {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     if (on == keepAspectRatio_) {
         return;
     }
@@ -184,7 +185,7 @@ QImage VideoRenderer::grabFramebuffer() {
         return QImage();
     }
     {
-        QMutexLocker lock(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         drawLocked();
     }
     return readBack();
@@ -202,7 +203,7 @@ void VideoRenderer::resizeEvent(QResizeEvent* event) {
 }
 
 void VideoRenderer::onSurfaceNeedsDrawing() {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard<std::mutex> lock(mutex_);
     scheduleRepaint();
 }
 
@@ -211,7 +212,7 @@ void VideoRenderer::onRepaintRequest() {
     // asks for a repaint again.
     const bool drawable = surface_->isExposed() && surface_->makeCurrent();
     {
-        QMutexLocker lock(&mutex_);
+        std::lock_guard<std::mutex> lock(mutex_);
         repaintQueued_ = false;
         if (!drawable) {
             return;

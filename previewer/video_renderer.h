@@ -10,12 +10,12 @@
 #include <QByteArray>
 #include <QImage>
 #include <QMatrix4x4>
-#include <QMutex>
 #include <QOpenGLFunctions>
 #include <QSize>
 #include <QWidget>
 
 #include <memory>
+#include <mutex>
 
 #include "media_services.h"
 
@@ -84,8 +84,9 @@ private:
     QWidget* container_;     // a child of this widget, covering it
 
     // Guards the fields below it up to the GL ones: setFrame writes them on the decoder's
-    // thread while drawLocked reads them on the GUI thread.
-    mutable QMutex mutex_;
+    // thread while drawLocked reads them on the GUI thread. A standard mutex rather than a
+    // QMutex, whose locking happens inside Qt, out of the race checker's sight.
+    mutable std::mutex mutex_;
     QSize frameSize_;  // invalid or empty while there is no picture
     Plane planes_[2];  // the luma, then both chroma planes interleaved
     bool keepAspectRatio_ = false;

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QMutex>
 #include <QSet>
 #include <QSettings>
 #include <QVariantMap>
 #include <cstring>
+#include <mutex>
 
 #include "capability_table.h"
 #include "wait_for.h"
@@ -36,8 +36,9 @@ constexpr int kDeleteUser = 2;
 // Sessions that alarm callbacks may reach. The notify thread can call back while the GUI
 // thread frees a session (when it is released before its login ends); a callback for a
 // session no longer listed is dropped. The mutex guards the set and is held while an event
-// is delivered, so a session is never freed in the middle of its callback.
-QMutex liveSessionsMutex;
+// is delivered, so a session is never freed in the middle of its callback. A standard mutex
+// rather than a QMutex, whose locking happens inside Qt, out of the race checker's sight.
+std::mutex liveSessionsMutex;
 QSet<const ZRSDKInstance*> liveSessions;
 
 template <typename Record>
@@ -76,12 +77,12 @@ ZRSDKInstance::ZRSDKInstance(NETSDK_LOGIN_INFO* login, const NETSDK_CHANNEL* cha
         channel_->channel = channel->channel;
         channel_->stream = channel->stream;
     }
-    QMutexLocker lock(&liveSessionsMutex);
+    std::lock_guard<std::mutex> lock(liveSessionsMutex);
     liveSessions.insert(this);
 }
 
 ZRSDKInstance::~ZRSDKInstance() {
-    QMutexLocker lock(&liveSessionsMutex);
+    std::lock_guard<std::mutex> lock(liveSessionsMutex);
     liveSessions.remove(this);
 }
 
@@ -364,7 +365,7 @@ int ZRSDKInstance::subscribeAlarms() {
 }
 
 int ZRSDKInstance::onNotifyCallback(const NETSDK_ALARM_EVENT* event, void* user) {
-    QMutexLocker lock(&liveSessionsMutex);
+    std::lock_guard<std::mutex> lock(liveSessionsMutex);
     auto* session = static_cast<ZRSDKInstance*>(user);
     if (!liveSessions.contains(session)) {
         return 22;

@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #include "rtsp_source.h"
+#include "thread_handover.h"
 
 namespace {
 
@@ -76,11 +78,12 @@ void VideoSurface::start() {
                     picture.sampleAspect);
     };
     // Queued to the GUI thread, with this widget as context: dropped if it is gone by then.
+    // The call carries its hand-over from the worker, since Qt's event queue passes it on
+    // unseen by the race checker.
     callbacks.ended = [this, generation](media::StreamEnd why, const std::string& reason) {
         const QString text = QString::fromStdString(reason);
-        QMetaObject::invokeMethod(
-            this, [this, generation, why, text] { onStreamEnded(generation, why, text); },
-            Qt::QueuedConnection);
+        handover::queue(this,
+                        [this, generation, why, text] { onStreamEnded(generation, why, text); });
     };
     source_ = std::make_unique<media::RtspSource>(location_.toStdString(), std::move(callbacks));
 }
@@ -111,7 +114,7 @@ void VideoSurface::onStreamEnded(int generation, media::StreamEnd why, const QSt
 
 void VideoSurface::onNewPicture() {
     {
-        QMutexLocker guard(&pictureLock_);
+        std::lock_guard<std::mutex> guard(pictureLock_);
         updatePending_ = false;
     }
     status_.clear();
@@ -125,12 +128,12 @@ void VideoSurface::onNewPicture() {
 }
 
 QImage VideoSurface::currentPicture() const {
-    QMutexLocker guard(&pictureLock_);
+    std::lock_guard<std::mutex> guard(pictureLock_);
     return picture_.copy();
 }
 
 QSize VideoSurface::pictureSize() const {
-    QMutexLocker guard(&pictureLock_);
+    std::lock_guard<std::mutex> guard(pictureLock_);
     return shownSize_;
 }
 
@@ -144,7 +147,7 @@ void VideoSurface::takePicture(const uchar* pixels, int width, int height, int b
                                double sampleAspect) {
     bool askForUpdate = false;
     {
-        QMutexLocker guard(&pictureLock_);
+        std::lock_guard<std::mutex> guard(pictureLock_);
         if (picture_.size() != QSize(width, height)) {
             picture_ = QImage(width, height, QImage::Format_RGB32);
         }
@@ -159,7 +162,7 @@ void VideoSurface::takePicture(const uchar* pixels, int width, int height, int b
         updatePending_ = true;
     }
     if (askForUpdate) {
-        QMetaObject::invokeMethod(this, &VideoSurface::onNewPicture, Qt::QueuedConnection);
+        handover::queue(this, [this] { onNewPicture(); });
     }
 }
 
@@ -167,7 +170,7 @@ void VideoSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     {
-        QMutexLocker guard(&pictureLock_);
+        std::lock_guard<std::mutex> guard(pictureLock_);
         if (!picture_.isNull()) {
             // Letterboxed and centred, as the percent positions of the overlays assume.
             QSize shown = shownSize_.scaled(size(), Qt::KeepAspectRatio);

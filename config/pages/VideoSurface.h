@@ -13,10 +13,10 @@
 #pragma once
 
 #include <QImage>
-#include <QMutex>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <mutex>
 
 namespace media {
 class RtspSource;
@@ -77,8 +77,9 @@ private:
     QString status_;
     // Guards picture_, shownSize_ and updatePending_: the decoding worker writes them, the
     // GUI thread paints from the first two and clears updatePending_ once it has taken the
-    // news.
-    mutable QMutex pictureLock_;
+    // news. A standard mutex rather than a QMutex, whose locking happens inside Qt, out of
+    // the race checker's sight.
+    mutable std::mutex pictureLock_;
     QImage picture_;
     QSize shownSize_;
     bool updatePending_ = false;

@@ -4,6 +4,7 @@
 // search queued.
 #pragma once
 
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <functional>
@@ -12,6 +13,7 @@
 
 #include "appsettings.h"
 #include "camsim_fixture.h"
+#include "devicetablemodel.h"
 #include "mainwindow.h"
 
 class CameraWindow {
@@ -27,6 +29,17 @@ public:
         settings->setSearchTimeout(searchSeconds);
         window = std::make_unique<MainWindow>(*settings);
         window->show();
+    }
+
+    // Searches again, as a user would, when the window is ready for it and a search has
+    // listed some cameras but fewer than count: on a busy machine camsim may answer after a
+    // search has ended, and the table lacks those cameras until the next one. For the waits
+    // of a suite that needs every camera listed; the search runs before this returns.
+    void searchAgainWhenShort(int count) const {
+        auto* search = window->findChild<QPushButton*>("searchPushButton");
+        const int listed = window->findChild<DeviceTableModel*>()->rowCount();
+        if (listed > 0 && listed < count && search->isEnabled())
+            search->click();
     }
 
     camsim::Simulator sim;

@@ -45,7 +45,12 @@ protected:
     void SetUp() override {
         if (!camsim::testbedPresent())
             GTEST_SKIP() << "needs the test bed (scripts/testbed-run)";
-        ASSERT_TRUE(QTest::qWaitFor([] { return idle(); }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] {
+                bed->searchAgainWhenShort(kCameraCount);
+                return idle();
+            },
+            kWaitMs));
     }
 
     static DeviceTableModel* model() { return window->findChild<DeviceTableModel*>(); }

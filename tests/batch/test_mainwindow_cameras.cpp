@@ -80,6 +80,7 @@ protected:
     static bool waitIdle() {
         return QTest::qWaitFor(
             [] {
+                bed->searchAgainWhenShort(4);
                 // A widget of a disabled panel reads as disabled too.
                 if (model()->rowCount() != 4 || !widget("searchPushButton")->isEnabled() ||
                     !widget<QLineEdit>("uploadFileLineEdit")->isEnabled())

@@ -34,8 +34,9 @@ constexpr int kWaitMs = 10000;
 // answer: its start-up gets a wait of its own.
 constexpr int kStartUpMs = 30000;
 // How long a signalled program may take to stop, whatever it waits for, and exit. The plain
-// build holds it to 2 s; AddressSanitizer slows the stop and the logout several times over.
-#ifdef __SANITIZE_ADDRESS__
+// build holds it to 2 s; AddressSanitizer and ThreadSanitizer slow the stop and the logout
+// several times over.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr int kSignalEndMs = 10000;
 #else
 constexpr int kSignalEndMs = 2000;

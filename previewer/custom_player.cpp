@@ -1,8 +1,5 @@
 #include "custom_player.h"
 
-#include <QThreadPool>
-#include <QtConcurrent>
-
 #include "audio_output.h"
 #include "thread_handover.h"
 #include "video_renderer.h"
@@ -26,7 +23,7 @@ bool CustomPlayer::isMuted() const {
 }
 
 bool CustomPlayer::isRunning() const {
-    return worker_.isRunning();
+    return worker_.activeThreadCount() > 0;
 }
 
 void CustomPlayer::play() {
@@ -34,13 +31,7 @@ void CustomPlayer::play() {
     stopFlag_ = false;
     // Installed before the task starts, so its first decoded frames are not lost.
     SDR_SetDecoderCallback(decoder_, &CustomPlayer::onDecodedFrame, this);
-    // Qt hands the task to its pool thread and reports it finished through locks that the
-    // race checker cannot see: the task is handed over when it starts, and hands back what it
-    // did, through worker_, for stopWorker's wait.
-    worker_ = QtConcurrent::run(QThreadPool::globalInstance(), handover::HandedOver([this] {
-                                    run();
-                                    handover::handOver(&worker_);
-                                }));
+    handover::start(worker_, [this] { run(); });
 }
 
 void CustomPlayer::setMuted(bool muted) {
@@ -57,13 +48,12 @@ void CustomPlayer::decodeStream(const void* block, int length) {
 }
 
 void CustomPlayer::stopWorker() {
-    if (worker_.isRunning()) {
+    if (isRunning()) {
         stopFlag_ = true;
         interruptWorker();
-        worker_.waitForFinished();
     }
-    // Waited for here or over before, the task is done: what it did is this thread's now.
-    handover::takeOver(&worker_);
+    // Also when the task has ended on its own: what it did is this thread's from here on.
+    handover::waitForDone(worker_);
 }
 
 int CustomPlayer::onDecodedFrame(int, const DecodedFrame* frame, void* user) {

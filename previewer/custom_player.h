@@ -1,12 +1,12 @@
-// A player: receives one stream on a pool thread (run, in a subclass), hands every block
-// to the media layer, and passes decoded pictures to its renderers and sound to its audio
-// output. One task runs at a time; a stop flag ends it and silences the decoder.
+// A player: receives one stream on a thread of its own pool (run, in a subclass), hands
+// every block to the media layer, and passes decoded pictures to its renderers and sound to its
+// audio output. One task runs at a time; a stop flag ends it and silences the decoder.
 #pragma once
 
-#include <QFuture>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -28,7 +28,7 @@ public:
     bool isRunning() const;
 
 public slots:
-    // Stops a running task, then starts run() anew on the global thread pool.
+    // Stops a running task, then starts run() anew on the player's pool.
     void play();
     void setMuted(bool muted);
     // Ends the task, waiting for it, and blanks the renderers.
@@ -53,7 +53,9 @@ private:
     void clearRenderers();
 
     SDR_MEDIA_SERVICES* decoder_;
-    QFuture<void> worker_;
+    // Runs the one task; its hand-overs go through thread_handover.h, which the race checker
+    // sees, unlike the pool's own locks.
+    QThreadPool worker_;
     // Set by the GUI thread before it waits for the task; read by the task and the decoder.
     std::atomic<bool> stopFlag_{false};
     QList<QPointer<VideoRenderer>> renderers_;

@@ -8,20 +8,34 @@
 
 class QWidget;
 
-// The writes of one save, in the order they are sent. The camera takes each record on its
-// own, so a refusal in the middle leaves the earlier ones changed: the user is told at once
-// which record was refused and which ones were written before it.
+// The writes of one save or device command, in the order they are sent: the one path by which
+// every write of a page reaches the camera. A refusal is logged and shown over the page at
+// once ("保存失败"), and the save's success wait does not follow it. The camera takes each
+// record on its own, so a refusal in the middle of a save of several records leaves the
+// earlier ones changed: the message then names the refused record and the ones written before.
 class RecordWrites {
 public:
     explicit RecordWrites(QWidget* page) : page_(page) {}
 
-    // Sends one record through send; false, once the user has been told, when the camera
-    // refused it. A caller that stops at the first refusal sends nothing after it.
+    // Sends the one record of a save, or a device command; failure is the debug line of a
+    // refusal. False, once logged and shown, when the camera refused it.
+    bool write(const std::function<bool()>& send, const char* failure);
+
+    // Sends one named record of a save of several. A caller that stops at the first refusal
+    // sends nothing after it.
     bool write(const QString& record, const std::function<bool()>& send);
 
+    // Holds the user for the time the camera needs to apply what it took, behind a progress
+    // dialog; nothing after a refusal, when there is nothing to wait for.
+    void waitApplied(const QString& text, int ms) const;
+
 private:
+    bool accepted(const std::function<bool()>& send, const QString& failure,
+                  const std::function<void()>& warn);
+
     QWidget* page_;
     QStringList written_;
+    bool refused_ = false;
 };
 
 // The send of one parameter record, for RecordWrites::write; the record must outlive it.

@@ -9,7 +9,6 @@
 #include "remote_config_dialog.h"
 #include "slot_float.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 
 namespace {
 
@@ -207,6 +206,5 @@ void RemoteConfigDialog::on_btnSaveHumanoidRecognitionConfig_clicked() {
                       paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_HUMANOID, humanoid))) {
         return;
     }
-    WaitFor waitFor(tr("正在设置布防区域，请等待..."), this);
-    waitFor.wait(kDetectionApplyMs);
+    writes.waitApplied(tr("正在设置布防区域，请等待..."), kDetectionApplyMs);
 }

@@ -12,7 +12,6 @@
 #include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -113,8 +112,7 @@ void RemoteConfigDialog::on_btnSaveVideoEncoder_clicked() {
         !writes.write(tr("子码流"), [this] { return saveVideoEncoder(1); })) {
         return;
     }
-    WaitFor busy(tr("正在设置视频编码参数，请稍后..."), this);
-    busy.wait(kVideoEncoderWaitMs);
+    writes.waitApplied(tr("正在设置视频编码参数，请稍后..."), kVideoEncoderWaitMs);
     // The overlays of the video pages convert through the sub stream's picture size.
     session_->streamResolution(1, true);
 }
@@ -137,13 +135,10 @@ void RemoteConfigDialog::on_btnSaveAudioAiaoConfig_clicked() {
     record->captureVolume.value = ui->spbAudioInputVolume->value();
     record->playbackVolume.value = ui->spbAudioOutputVolume->value();
     record->input.value = ui->cbxAudioInputMode->currentData().toInt();
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_CAPTURE, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置音频采集参数失败");
-        return;
-    }
-    WaitFor busy(tr("正在设置音频采集参数，请稍后..."), this);
-    busy.wait(kAudioWaitMs);
+    RecordWrites writes(this);
+    writes.write(paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_AUDIO_CAPTURE, *record),
+                 "设置音频采集参数失败");
+    writes.waitApplied(tr("正在设置音频采集参数，请稍后..."), kAudioWaitMs);
 }
 
 // ---- Audio encoder and decoder -------------------------------------------------------------
@@ -208,6 +203,5 @@ void RemoteConfigDialog::on_btnSaveAudioEncoderConfig_clicked() {
         })) {
         return;
     }
-    WaitFor busy(tr("正在配置音频编解码器参数，请稍后..."), this);
-    busy.wait(kAudioWaitMs);
+    writes.waitApplied(tr("正在配置音频编解码器参数，请稍后..."), kAudioWaitMs);
 }

@@ -10,7 +10,6 @@
 #include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -247,6 +246,5 @@ void RemoteConfigDialog::on_btnSaveLightDeviceConfig_clicked() {
                       paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_LIGHT, *record))) {
         return;
     }
-    WaitFor waitFor(tr("正在提交灯光设置，请稍后..."), this);
-    waitFor.wait(kLightApplyMs);
+    writes.waitApplied(tr("正在提交灯光设置，请稍后..."), kLightApplyMs);
 }

@@ -7,7 +7,6 @@
 #include "remote_config_dialog.h"
 #include "slot_float.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 
 namespace {
 
@@ -101,6 +100,5 @@ void RemoteConfigDialog::on_btnSaveVideoMaskConfig_clicked() {
                       paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_PRIVACY_MASK, *record))) {
         return;
     }
-    WaitFor waitFor(tr("正在提交隐私区域设置，请稍后..."), this);
-    waitFor.wait(kMaskApplyMs);
+    writes.waitApplied(tr("正在提交隐私区域设置，请稍后..."), kMaskApplyMs);
 }

@@ -5,10 +5,10 @@
 
 #include "combo_value.h"
 #include "control_assignment_group.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "slot_float.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 
 namespace {
 
@@ -146,12 +146,11 @@ void RemoteConfigDialog::on_btnSaveVideoOSDConfig_clicked() {
     // The form's 32 characters fit the field in UTF-8; the bound keeps the terminator anyway.
     qstrncpy(title.text, ui->edtTitleText->text().toUtf8().constData(), sizeof(title.text));
 
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_OSD, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置OSD参数失败");
+    RecordWrites writes(this);
+    if (!writes.write(paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_OSD, *record),
+                      "设置OSD参数失败")) {
         return;
     }
-    WaitFor waitFor(tr("正在设置OSD参数，请稍后..."), this);
-    waitFor.wait(kOsdApplyMs);
+    writes.waitApplied(tr("正在设置OSD参数，请稍后..."), kOsdApplyMs);
     showOsdPreview();
 }

@@ -7,9 +7,9 @@
 
 #include "combo_value.h"
 #include "record_text.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 
 namespace {
 
@@ -83,11 +83,12 @@ void RemoteConfigDialog::on_btnSaveGB28181Config_clicked() {
                           copyText(record->videoChannelIds[0], ui->edtVideoID->text()) &&
                           copyText(record->audioOutputIds[0], ui->edtAudioID->text()) &&
                           copyText(record->alarmIds[0], ui->edtAlarmID->text());
-    if (!textsFit || NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_GB28181, record.get(),
-                                     int(sizeof(*record))) != 0) {
+    if (!textsFit) {
         qDebug("设置GB28181信息失败");
         return;
     }
-    WaitFor busy(tr("正在配置GB28181参数，请等待IPC重启..."), this);
-    busy.wait(kGb28181WaitMs);
+    RecordWrites writes(this);
+    writes.write(paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_GB28181, *record),
+                 "设置GB28181信息失败");
+    writes.waitApplied(tr("正在配置GB28181参数，请等待IPC重启..."), kGb28181WaitMs);
 }

@@ -11,9 +11,9 @@
 
 #include "combo_value.h"
 #include "record_text.h"
+#include "record_writes.h"
 #include "remote_config_dialog.h"
 #include "ui_remote_config_dialog.h"
-#include "wait_for.h"
 
 namespace {
 
@@ -136,13 +136,10 @@ void RemoteConfigDialog::on_btnSaveSystemTimeConfig_clicked() {
     record->ntpPeriod.value = ui->spbNTPSyncCycle->value();
     record->timeZone = ui->cbxManualTimeZone->currentData().toInt();
     record->manualTime = int32_t(ui->dteManualUTC->dateTime().toSecsSinceEpoch());
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_TIME, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置设备时间失败");
-        return;
-    }
-    WaitFor busy(tr("正在设置IPC的时间，请稍后..."), this);
-    busy.wait(kTimeWaitMs);
+    RecordWrites writes(this);
+    writes.write(paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_TIME, *record),
+                 "设置设备时间失败");
+    writes.waitApplied(tr("正在设置IPC的时间，请稍后..."), kTimeWaitMs);
 }
 
 // ---- System maintenance ----------------------------------------------------------------------
@@ -182,22 +179,17 @@ void RemoteConfigDialog::on_btnSaveSystemMaintainConfig_clicked() {
     const int day = ui->cbxSystemMaintainWeekDay->currentIndex();
     record->rebootDay.value = day < 0 ? 0 : 1 << day;
     record->rebootTime = QTime(0, 0).secsTo(ui->tmdSystemMaintainRebootTime->time());
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_MAINTAIN, record.get(),
-                        int(sizeof(*record))) != 0) {
-        qDebug("设置定时维护配置失败");
-        return;
-    }
-    WaitFor busy(tr("正在提交定期维护信息，请稍后..."), this);
-    busy.wait(kMaintainWaitMs);
+    RecordWrites writes(this);
+    writes.write(paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_MAINTAIN, *record),
+                 "设置定时维护配置失败");
+    writes.waitApplied(tr("正在提交定期维护信息，请稍后..."), kMaintainWaitMs);
 }
 
 void RemoteConfigDialog::sendDeviceCommand(int id, const char* failure, const QString& message) {
     const int32_t value = 1;
-    if (NETSDK_SetParam(login_, channel_.get(), id, &value, int(sizeof(value))) != 0) {
-        qDebug("%s", failure);
-        return;
+    if (RecordWrites(this).write(paramWrite(login_, channel_.get(), id, value), failure)) {
+        closeForNewLogin(message);
     }
-    closeForNewLogin(message);
 }
 
 void RemoteConfigDialog::on_rebootPushButton_clicked() {

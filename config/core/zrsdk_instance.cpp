@@ -1,6 +1,5 @@
 #include "zrsdk_instance.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QSet>
@@ -10,7 +9,7 @@
 #include <mutex>
 
 #include "capability_table.h"
-#include "wait_for.h"
+#include "record_writes.h"
 
 namespace {
 
@@ -132,14 +131,18 @@ Record* ZRSDKInstance::cachedRecord(std::unique_ptr<Record>& cache, const NETSDK
 }
 
 template <typename Record>
-bool ZRSDKInstance::saveRecord(const std::unique_ptr<Record>& cache, int paramId,
+bool ZRSDKInstance::saveRecord(QWidget* page, const std::unique_ptr<Record>& cache, int paramId,
                                const char* failure, const QString& waitText, int waitMs) {
-    if (NETSDK_SetParam(login_, channel_.get(), paramId, cache.get(), sizeOf<Record>()) != 0) {
+    // A record never read has nothing of the camera's to send back.
+    if (!cache) {
         qDebug("%s", failure);
         return false;
     }
-    WaitFor busy(waitText, QApplication::activeWindow());
-    busy.wait(waitMs);
+    RecordWrites writes(page);
+    if (!writes.write(paramWrite(login_, channel_.get(), paramId, *cache), failure)) {
+        return false;
+    }
+    writes.waitApplied(waitText, waitMs);
     return true;
 }
 
@@ -148,8 +151,8 @@ NETSDK_PARAM_MOTION* ZRSDKInstance::motionDetectionConfig(bool reload) {
                         "获取Motion detection失败");
 }
 
-bool ZRSDKInstance::saveMotionDetectionConfig() {
-    return saveRecord(motion_, NETSDK_PARAM_ID_MOTION, "Save Motion detection failed!",
+bool ZRSDKInstance::saveMotionDetectionConfig(QWidget* page) {
+    return saveRecord(page, motion_, NETSDK_PARAM_ID_MOTION, "Save Motion detection failed!",
                       tr("正在配置移动侦测参数，请等待..."), 1000);
 }
 
@@ -158,8 +161,8 @@ NETSDK_PARAM_COVER_DETECT* ZRSDKInstance::coverDetectionConfig(bool reload) {
                         "获取Cover detection失败");
 }
 
-bool ZRSDKInstance::saveCoverDetectionConfig() {
-    return saveRecord(cover_, NETSDK_PARAM_ID_COVER_DETECT, "Save cover detection failed!",
+bool ZRSDKInstance::saveCoverDetectionConfig(QWidget* page) {
+    return saveRecord(page, cover_, NETSDK_PARAM_ID_COVER_DETECT, "Save cover detection failed!",
                       tr("正在配置遮挡侦测参数，请等待..."), 1000);
 }
 
@@ -168,8 +171,8 @@ NETSDK_PARAM_VIDEO_CAPTURE* ZRSDKInstance::videoCaptureConfig(bool reload) {
                         "获取视频采集配置信息失败");
 }
 
-bool ZRSDKInstance::saveVideoCaptureConfig() {
-    return saveRecord(capture_, NETSDK_PARAM_ID_VIDEO_CAPTURE, "设置视频采集参数失败",
+bool ZRSDKInstance::saveVideoCaptureConfig(QWidget* page) {
+    return saveRecord(page, capture_, NETSDK_PARAM_ID_VIDEO_CAPTURE, "设置视频采集参数失败",
                       tr("正在配置视频采集参数，请稍后..."), 3000);
 }
 

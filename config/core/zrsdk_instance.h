@@ -13,6 +13,8 @@
 #include "netsdk.h"
 #include "user_account.h"
 
+class QWidget;
+
 // The session of one logged-in camera: typed operations over the SDK's C calls for the
 // pages of the configuration dialog. Cached parameter records are read once, edited in place
 // by a page and saved back; JSON product-test commands answer as documents; alarm events of
@@ -36,13 +38,14 @@ public:
     QString& capability(const QString& key);
 
     // Cached records: null when the camera could not be read. The record stays the
-    // session's; a page edits it in place and calls the matching save.
+    // session's; a page edits it in place and calls the matching save, which shows a refusal
+    // or the wait while the camera applies the record over that page.
     NETSDK_PARAM_MOTION* motionDetectionConfig(bool reload);
-    bool saveMotionDetectionConfig();
+    bool saveMotionDetectionConfig(QWidget* page);
     NETSDK_PARAM_COVER_DETECT* coverDetectionConfig(bool reload);
-    bool saveCoverDetectionConfig();
+    bool saveCoverDetectionConfig(QWidget* page);
     NETSDK_PARAM_VIDEO_CAPTURE* videoCaptureConfig(bool reload);
-    bool saveVideoCaptureConfig();
+    bool saveVideoCaptureConfig(QWidget* page);
     // The picture size of a stream's encoder; invalid when it could not be read. One record
     // is cached for whichever stream was read first.
     QSize streamResolution(int stream, bool reload);
@@ -97,8 +100,8 @@ private:
     Record* cachedRecord(std::unique_ptr<Record>& cache, const NETSDK_CHANNEL* channel, int paramId,
                          bool reload, const char* failure);
     template <typename Record>
-    bool saveRecord(const std::unique_ptr<Record>& cache, int paramId, const char* failure,
-                    const QString& waitText, int waitMs);
+    bool saveRecord(QWidget* page, const std::unique_ptr<Record>& cache, int paramId,
+                    const char* failure, const QString& waitText, int waitMs);
     bool writeUser(const UserAccount& user, int action, const char* failure);
     int onDeviceInfoReply(int command, int code, const char* json);
     int onJsonReply(int command, int code, const char* json);

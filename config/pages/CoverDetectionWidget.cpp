@@ -342,5 +342,5 @@ void CoverDetectionWidget::save() {
         window.ranges[1].value = QTime(0, 0).secsTo(task.end);
         window.ranges[2].value = task.dayMask;
     }
-    sdk->saveCoverDetectionConfig();
+    sdk->saveCoverDetectionConfig(this);
 }

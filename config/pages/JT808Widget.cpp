@@ -17,9 +17,8 @@
 
 #include "combo_value.h"
 #include "ipaddress.h"
-#include "refused_save.h"
+#include "record_writes.h"
 #include "save_after_read.h"
-#include "wait_for.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -209,10 +208,8 @@ void JT808Widget::save() {
         {"province_id", provinceIdSpinBox->value()},
         {"city_id", cityIdSpinBox->value()},
     };
-    if (!session->setJt808Config(QJsonDocument::fromVariant(values))) {
-        warnSaveRefused(this);
-        return;
-    }
-    WaitFor busy(tr("正在配置JT808参数，请等待IPC重启... "), this);
-    busy.wait(saveWaitMs);
+    RecordWrites writes(this);
+    writes.write([&] { return session->setJt808Config(QJsonDocument::fromVariant(values)); },
+                 "Save JT808 failed!");
+    writes.waitApplied(tr("正在配置JT808参数，请等待IPC重启... "), saveWaitMs);
 }

@@ -433,5 +433,5 @@ void MotionDetectionWidget::save() {
             secondsOf(QTime::fromString(tableWidget->item(line, kEndColumn)->text(), kTimeFormat));
         window.ranges[2].value = tableWidget->item(line, kNameColumn)->data(Qt::UserRole).toInt();
     }
-    session->saveMotionDetectionConfig();
+    session->saveMotionDetectionConfig(this);
 }

@@ -16,7 +16,7 @@
 
 #include "DeviceSizeTable.h"
 #include "control_assignment_group.h"
-#include "refused_save.h"
+#include "record_writes.h"
 #include "save_after_read.h"
 #include "zrsdk_instance.h"
 
@@ -214,7 +214,7 @@ void RecordConfigWidget::save() {
     values["video_stream"] = shownOrLoaded(streamTypeComboBox, "video_stream");
     values["media_format"] = shownOrLoaded(mediaFormatComboBox, "media_format");
     values["with_audio"] = recordAudioCheckBox->isChecked();
-    if (!camera->setRecordConfig(QJsonDocument(QJsonObject::fromVariantMap(values)))) {
-        warnSaveRefused(this);
-    }
+    RecordWrites(this).write(
+        [&] { return camera->setRecordConfig(QJsonDocument(QJsonObject::fromVariantMap(values))); },
+        "Save record config failed!");
 }

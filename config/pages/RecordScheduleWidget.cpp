@@ -15,7 +15,7 @@
 #include <climits>
 
 #include "TimePickerRulds.h"
-#include "refused_save.h"
+#include "record_writes.h"
 #include "save_after_read.h"
 #include "zrsdk_instance.h"
 
@@ -183,7 +183,6 @@ void RecordScheduleWidget::save() {
         }
         schedule[kDayKeys[day]] = periods;
     }
-    if (!camera->setRecordSchedule(QJsonDocument(schedule))) {
-        warnSaveRefused(this);
-    }
+    RecordWrites(this).write([&] { return camera->setRecordSchedule(QJsonDocument(schedule)); },
+                             "Save record schedule failed!");
 }

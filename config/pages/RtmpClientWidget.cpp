@@ -14,9 +14,8 @@
 #include <QVBoxLayout>
 
 #include "control_assignment_group.h"
-#include "refused_save.h"
+#include "record_writes.h"
 #include "save_after_read.h"
-#include "wait_for.h"
 #include "zrsdk_instance.h"
 
 namespace {
@@ -164,10 +163,8 @@ void RtmpClientWidget::save() {
         {"app_name", appNameLineEdit->text()},
         {"stream_id", streamIdLineEdit->text()},
     };
-    if (!session->setRtmpConfig(QJsonDocument::fromVariant(values))) {
-        warnSaveRefused(this);
-        return;
-    }
-    WaitFor busy(tr("正在配置RTMP参数，请稍等..."), this);
-    busy.wait(saveWaitMs);
+    RecordWrites writes(this);
+    writes.write([&] { return session->setRtmpConfig(QJsonDocument::fromVariant(values)); },
+                 "Save RTMP failed!");
+    writes.waitApplied(tr("正在配置RTMP参数，请稍等..."), saveWaitMs);
 }

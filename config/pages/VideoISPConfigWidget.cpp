@@ -348,7 +348,7 @@ void VideoISPConfigWidget::save() {
     writeMode(*record, kWdr, cbxAdvancedAttrImageWdr->currentIndex(), imageWdrRow.spinBox->value());
     writeMode(*record, kDenoise, threeDimDenoiseComboBox->currentIndex(),
               threeDimDenoiseRow.spinBox->value());
-    sdk->saveVideoCaptureConfig();
+    sdk->saveVideoCaptureConfig(this);
 }
 
 void VideoISPConfigWidget::onImageWdrIndexChanged(int index) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 #include <cstdint>
 #include <cstring>
@@ -77,6 +78,28 @@ private:
     QTimer timer_;
     QPointer<QMessageBox> last_;
 };
+
+// Opens the tree entry of this title as the user would; false when the tree has not exactly
+// one such entry.
+inline bool clickTreeEntry(RemoteConfigDialog& dialog, const QString& title) {
+    auto* tree = dialog.findChild<QTreeWidget*>("treeWidget");
+    const auto items = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+    if (items.size() != 1) {
+        qWarning("The tree has %d entries %s", items.size(), qPrintable(title));
+        return false;
+    }
+    emit tree->itemClicked(items.front(), 0);
+    return true;
+}
+
+// Opens the page of the tree title, after a page without a save so that it loads from the
+// camera again; null when the tree has no such entry.
+inline QWidget* openTreePage(RemoteConfigDialog& dialog, const QString& title) {
+    if (!clickTreeEntry(dialog, "网络状态") || !clickTreeEntry(dialog, title)) {
+        return nullptr;
+    }
+    return dialog.findChild<QStackedWidget*>("stackedWidget")->currentWidget();
+}
 
 class LoggedInDialog {
 public:

@@ -13,8 +13,6 @@ using pagetest::LoggedInDialog;
 
 namespace {
 
-// A page without a save: opening it and then the page under test makes the latter load again.
-const char* const kOtherPageTitle = "网络状态";
 // The JSON commands that write settings (recording, schedule, JT/T 808, RTMP).
 const int kJsonWrites[] = {53, 56, 131, 151};
 
@@ -62,24 +60,10 @@ std::string refusing(const QString& key) {
     return R"("faults": {"http_status": {")" + key.toStdString() + R"(": 500}})";
 }
 
-bool clickTreeEntry(LoggedInDialog& page, const QString& title) {
-    auto* tree = page.find<QTreeWidget>("treeWidget");
-    const auto items = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-    if (items.size() != 1) {
-        qWarning("The tree has %d entries %s", items.size(), qPrintable(title));
-        return false;
-    }
-    emit tree->itemClicked(items.front(), 0);
-    return true;
-}
-
 // Opens the page of the tree title so that it loads from the camera; null when the tree
 // has no such entry.
 QWidget* open(LoggedInDialog& page, const QString& title) {
-    if (!clickTreeEntry(page, kOtherPageTitle) || !clickTreeEntry(page, title)) {
-        return nullptr;
-    }
-    return page.find<QStackedWidget>("stackedWidget")->currentWidget();
+    return pagetest::openTreePage(*page.dialog, title);
 }
 
 struct PageRow {

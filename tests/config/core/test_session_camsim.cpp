@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!camera.session().streamResolution(1, false).isValid());
         QCOMPARE(camera.blockRequests("GET", kWireVideoEncode).size(), size_t(2));
         QVERIFY(camera.session().motionDetectionConfig(false) == nullptr);
-        QVERIFY(!camera.session().saveMotionDetectionConfig());
+        QVERIFY(!camera.session().saveMotionDetectionConfig(nullptr));
         QVERIFY(camera.blockRequests("PUT", kWireMotion).empty());
     }
 
@@ -111,15 +111,15 @@ private slots:
         QVERIFY(record != nullptr);
         QCOMPARE(camera.session().coverDetectionConfig(false), record);
         QCOMPARE(camera.blockRequests("GET", kWireCover).size(), size_t(1));
-        QVERIFY(camera.session().saveCoverDetectionConfig());
+        QVERIFY(camera.session().saveCoverDetectionConfig(nullptr));
         QCOMPARE(camera.blockRequests("PUT", kWireCover).size(), size_t(1));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void saveOfARecordNeverReadSendsNothing() {
         Camera camera;
-        QVERIFY(!camera.session().saveVideoCaptureConfig());
-        QVERIFY(!camera.session().saveMotionDetectionConfig());
+        QVERIFY(!camera.session().saveVideoCaptureConfig(nullptr));
+        QVERIFY(!camera.session().saveMotionDetectionConfig(nullptr));
         QVERIFY(camera.blockRequests("PUT", kWireMotion).empty());
     }
 

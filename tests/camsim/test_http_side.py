@@ -7,6 +7,7 @@ import os
 import socket
 import struct
 import tempfile
+import time
 import unittest
 
 from simcore import http
@@ -253,6 +254,19 @@ class FaultTest(unittest.TestCase):
         # Only the named block's writes are refused.
         status, _, _ = cam.exchange("PUT", http.PROPERTY_PATH, block_head(20, 1, 8) + bytes(20))
         self.assertEqual(status, 200)
+
+    def test_faults_taken_midway_apply_to_the_next_request(self):
+        cam = Camera()
+        self.addCleanup(cam.close)
+        self.assertEqual(cam.exchange("GET", http.PROPERTY_PATH, block_head(24, 1, 7))[0], 200)
+        refusing = dict(cam.camera, faults={"http_status": {"command:7": 500}})
+        cam.simulator.loop.call_soon_threadsafe(cam.simulator.take_faults, [refusing])
+        deadline = time.monotonic() + 30
+        while not cam.journal("control"):
+            self.assertLess(time.monotonic(), deadline, "the faults were never taken")
+            time.sleep(0.005)
+        self.assertEqual(cam.journal("control")[0]["action"], "faults")
+        self.assertEqual(cam.exchange("GET", http.PROPERTY_PATH, block_head(24, 1, 7))[0], 500)
 
     def test_silent_camera_never_answers(self):
         cam = Camera(http_silent=True)

@@ -8,6 +8,8 @@ the journal, so tests assert on what the cameras saw.
     camsim.py --config cameras.json --journal journal.jsonl [--ready FILE]
 
 The ready file is written once every service listens; SIGTERM or SIGINT ends the run.
+SIGHUP reads the config again and gives each camera the fault knobs it names there, so that
+a test can make a camera fail midway without a new simulator; the journal notes when.
 """
 import argparse
 import signal
@@ -39,8 +41,17 @@ def main(argv):
     simulator = Simulator(config, Journal(arguments.journal))
     for number in (signal.SIGTERM, signal.SIGINT):
         simulator.loop.add_signal_handler(number, simulator.stop)
+    simulator.loop.add_signal_handler(
+        signal.SIGHUP, lambda: _take_faults(simulator, arguments.config))
     simulator.run(SERVICES, lambda: _write_ready(arguments.ready))
     return 0
+
+
+def _take_faults(simulator, path):
+    try:
+        simulator.take_faults(load_config(path)["cameras"])
+    except (OSError, ValueError) as error:
+        print(f"camsim: faults not taken: {error}", file=sys.stderr)
 
 
 def _write_ready(path):

@@ -24,6 +24,16 @@ class Simulator:
     def camera_by_id(self, device_id):
         return self._by_id.get(device_id)
 
+    def take_faults(self, cameras):
+        """Gives every camera the fault knobs of its namesake in cameras (camera dicts as the
+        config holds them; one not named there keeps its own), and journals that it did, as
+        protocol "control", action "faults". Runs on the loop, between two answers."""
+        for camera in cameras:
+            known = self._by_id.get(camera.get("id"))
+            if known is not None:
+                known["faults"] = camera.get("faults", {})
+        self.journal.record(None, "control", action="faults")
+
     def close_at_end(self, closable):
         self._to_close.append(closable)
 

@@ -22,6 +22,7 @@
 //                             // throws std::runtime_error (with camsim's output) on failure
 //   sim.journal();            // every entry so far, parsed: entry.text("action") ...
 //   sim.waitForJournal([](const camsim::JournalEntry& e) { ... }, 2000);
+//   sim.takeFaults(configJson); // the running cameras take the config's fault knobs
 //   sim.stop();               // also done by the destructor
 //
 // Link cJSON (the netsdk target brings it) and define KIT_SOURCE_DIR as the repository root.
@@ -202,6 +203,20 @@ public:
                 throw std::runtime_error("camsim was not ready in time:\n" + output());
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    // Gives the running cameras the fault knobs that configJson names for them (SIGHUP), and
+    // returns once camsim has journalled taking them; the cameras keep their stored settings
+    // and the journal goes on. Throws std::runtime_error when camsim did not take them in time.
+    void takeFaults(const std::string& configJson, int timeoutMs = 30000) {
+        const auto taken = [](const JournalEntry& entry) {
+            return entry.text("protocol") == "control" && entry.text("action") == "faults";
+        };
+        const size_t before = journal(taken).size();
+        writeFile(folder_ + "/cameras.json", configJson);
+        if (pid_ <= 0 || kill(pid_, SIGHUP) != 0 || !waitForJournal(taken, timeoutMs, before + 1)) {
+            throw std::runtime_error("camsim did not take the faults:\n" + output());
         }
     }
 

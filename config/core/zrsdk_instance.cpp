@@ -243,7 +243,8 @@ QList<UserAccount> ZRSDKInstance::userList() {
     return accounts;
 }
 
-bool ZRSDKInstance::writeUser(const UserAccount& user, int action, const char* failure) {
+bool ZRSDKInstance::writeUser(const UserAccount& user, int action, const char* failure,
+                              QWidget* page) {
     auto record = std::make_unique<NETSDK_PARAM_USERS>();
     record->action = action;
     NETSDK_USER_ENTRY& entry = record->users[0];
@@ -254,24 +255,20 @@ bool ZRSDKInstance::writeUser(const UserAccount& user, int action, const char* f
     }
     entry.flag = user.enabled ? 1 : 0;
     entry.level = user.level;
-    if (NETSDK_SetParam(login_, channel_.get(), NETSDK_PARAM_ID_USERS, record.get(),
-                        sizeOf<NETSDK_PARAM_USERS>()) != 0) {
-        qDebug("%s", failure);
-        return false;
-    }
-    return true;
+    return RecordWrites(page).write(
+        paramWrite(login_, channel_.get(), NETSDK_PARAM_ID_USERS, *record), failure);
 }
 
-bool ZRSDKInstance::addUser(const UserAccount& user) {
-    return writeUser(user, kAddUser, "Add account failed!");
+bool ZRSDKInstance::addUser(const UserAccount& user, QWidget* page) {
+    return writeUser(user, kAddUser, "Add account failed!", page);
 }
 
-bool ZRSDKInstance::modifyUser(const UserAccount& user) {
-    return writeUser(user, kModifyUser, "Modify account failed!");
+bool ZRSDKInstance::modifyUser(const UserAccount& user, QWidget* page) {
+    return writeUser(user, kModifyUser, "Modify account failed!", page);
 }
 
-bool ZRSDKInstance::deleteUser(const UserAccount& user) {
-    return writeUser(user, kDeleteUser, "Delete account failed!");
+bool ZRSDKInstance::deleteUser(const UserAccount& user, QWidget* page) {
+    return writeUser(user, kDeleteUser, "Delete account failed!", page);
 }
 
 // ---- JSON product-test commands ----------------------------------------------------------------

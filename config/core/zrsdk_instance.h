@@ -58,10 +58,12 @@ public:
 
     // At most ten accounts, up to the first empty entry; empty when the read failed.
     QList<UserAccount> userList();
-    // Refused (false) when a name or password does not fit the camera's 31-byte fields.
-    bool addUser(const UserAccount& user);
-    bool modifyUser(const UserAccount& user);
-    bool deleteUser(const UserAccount& user);
+    // Each writes one account of the camera's account record; a refusal of the camera is shown
+    // over page. Refused (false) unsent when a name or password does not fit the camera's
+    // 31-byte fields, which the account form does not let through.
+    bool addUser(const UserAccount& user, QWidget* page);
+    bool modifyUser(const UserAccount& user, QWidget* page);
+    bool deleteUser(const UserAccount& user, QWidget* page);
 
     // JSON product-test commands. A get returns an empty document when nothing usable came
     // back; a set returns whether the camera accepted it (answered 200). Only the command
@@ -102,7 +104,7 @@ private:
     template <typename Record>
     bool saveRecord(QWidget* page, const std::unique_ptr<Record>& cache, int paramId,
                     const char* failure, const QString& waitText, int waitMs);
-    bool writeUser(const UserAccount& user, int action, const char* failure);
+    bool writeUser(const UserAccount& user, int action, const char* failure, QWidget* page);
     int onDeviceInfoReply(int command, int code, const char* json);
     int onJsonReply(int command, int code, const char* json);
 

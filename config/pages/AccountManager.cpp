@@ -130,7 +130,7 @@ void AccountManager::addUser() {
                               QMessageBox::Ok);
         return;
     }
-    if (session->addUser(account)) {
+    if (session->addUser(account, this)) {
         appendRow(account);
     }
 }
@@ -148,7 +148,7 @@ void AccountManager::modifyUser() {
     }
     // Another name would make the camera change the account of that name instead.
     edited.name = current.name;
-    if (session->modifyUser(edited)) {
+    if (session->modifyUser(edited, this)) {
         showInRow(row, edited);
     }
 }
@@ -169,7 +169,7 @@ void AccountManager::removeUser() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    if (session->deleteUser(account)) {
+    if (session->deleteUser(account, this)) {
         tableWidget->removeRow(row);
     }
 }

@@ -10,7 +10,8 @@ class QTableWidget;
 class ZRSDKInstance;
 
 // The page of the camera's login accounts: lists them and adds, modifies and deletes one at a
-// time. The table changes only after the camera has taken the change.
+// time. The table changes only after the camera has taken the change; a refusal is shown
+// over the page.
 class AccountManager : public QWidget {
     Q_OBJECT
 

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -55,14 +56,25 @@ inline std::string fromHex(const std::string& hex) {
     return bytes;
 }
 
-// Presses the default button of every modal box that opens while it lives and keeps the
+// Answers, in order, the dialogs that a handler asks before it writes (a form, a question);
+// then presses the default button of every modal box that opens while it lives and keeps the
 // texts it saw.
 class ModalCloser : public QObject {
 public:
-    ModalCloser() {
+    using Answer = std::function<void(QWidget*)>;
+
+    explicit ModalCloser(QList<Answer> answers = {}) : answers_(std::move(answers)) {
         connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr && box != last_) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == last_) {
+                return;
+            }
+            if (!answers_.isEmpty()) {
+                last_ = modal;
+                answers_.takeFirst()(modal);
+                return;
+            }
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 last_ = box;
                 titles << box->windowTitle();
                 texts << box->text();
@@ -75,8 +87,9 @@ public:
     QStringList texts;
 
 private:
+    QList<Answer> answers_;
     QTimer timer_;
-    QPointer<QMessageBox> last_;
+    QPointer<QWidget> last_;
 };
 
 // Opens the tree entry of this title as the user would; false when the tree has not exactly

@@ -1,14 +1,19 @@
 // Every write that the dialog's tree can make, against a camera that refuses only that write:
 // the save shows "保存失败" over the page and no success wait, and a refused reboot or factory
-// reset leaves the dialog open. The saves are taken from the tree itself, so a page whose save
-// has no row here fails the test.
+// reset leaves the dialog open. The saves and the account writes are taken from the tree
+// itself, so a page whose write button has no row here fails the test.
 //
 // One camsim plays a camera for every row, each refusing its own write, so that the rows
 // share one simulator start.
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -23,22 +28,55 @@ namespace {
 constexpr int kLoadLimitMs = 60000;
 // The buttons of the tree's pages that send a command rather than a save.
 const char* const kCommandButtons[] = {"rebootPushButton", "recoveryPushButton"};
+// The texts of the buttons that write one account of the camera's account record.
+const char* const kAccountButtons[] = {"添加用户", "修改用户", "删除用户"};
+// Every camera holds an account besides the built-in administrator, for the rows that
+// modify and delete one.
+constexpr const char* kSecondAccount = "guest";
 
-using Prepare = std::function<void(RemoteConfigDialog&)>;
+// Makes the page's form sendable; waits itself for the part of the page it needs.
+using Prepare = std::function<void(QWidget& page)>;
+using Answers = QList<pagetest::ModalCloser::Answer>;
 
 // camsim's loopback address is no static address to send.
-void enterStaticAddress(RemoteConfigDialog& dialog) {
-    dialog.findChild<IPAddress*>("edtIPAddress")->setIP("10.0.0.77");
-    dialog.findChild<IPAddress*>("edtGateway")->setIP("10.0.0.1");
+void enterStaticAddress(QWidget& page) {
+    page.findChild<IPAddress*>("edtIPAddress")->setIP("10.0.0.77");
+    page.findChild<IPAddress*>("edtGateway")->setIP("10.0.0.1");
+}
+
+// Selects the second account once the page has listed it.
+void selectSecondAccount(QWidget& page) {
+    auto* table = page.findChild<QTableWidget*>("tableWidget");
+    QTRY_VERIFY_WITH_TIMEOUT(!table->findItems(kSecondAccount, Qt::MatchExactly).isEmpty(),
+                             kLoadLimitMs);
+    table->selectRow(table->findItems(kSecondAccount, Qt::MatchExactly).front()->row());
+}
+
+// Fills the account form with a new password (and a name where it takes one) and sends it.
+void fillAccountForm(QWidget* form) {
+    auto* name = form->findChild<QLineEdit*>("usernameLineEdit");
+    if (!name->isReadOnly()) {
+        name->setText("tester");
+    }
+    form->findChild<QLineEdit*>("passwordLineEdit")->setText("pw2");
+    form->findChild<QLineEdit*>("confirmPasswordLineEdit")->setText("pw2");
+    form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+}
+
+void confirm(QWidget* question) {
+    auto* box = qobject_cast<QMessageBox*>(question);
+    QVERIFY2(box != nullptr, "no question came up");
+    box->button(QMessageBox::Yes)->click();
 }
 
 struct WriteRow {
     const char* row;
-    const char* title;   // the tree entry
-    const char* button;  // object name of the button that writes
-    const char* kind;    // "block", "product" or "path": what the refused write is
-    const char* key;     // its block command, product command or path
-    Prepare prepare;     // makes the form sendable, or null
+    const char* title;     // the tree entry
+    const char* button;    // object name of the button that writes
+    const char* kind;      // "block", "product" or "path": what the refused write is
+    const char* key;       // its block command, product command or path
+    Prepare prepare;       // makes the form sendable, or null
+    Answers answers = {};  // the dialogs that the click asks before it writes, in order
 };
 
 // One write of each save, the one that camsim refuses; a save of several records refuses one.
@@ -57,6 +95,21 @@ const WriteRow kRows[] = {
     {"reboot", "系统维护", "rebootPushButton", "path", "/NetSDK/System/Reboot", nullptr},
     {"factory reset", "系统维护", "recoveryPushButton", "path", "/NetSDK/System/DefaultFactory",
      nullptr},
+    {"add account", "用户管理", "addPushButton", "block", "14", nullptr, {fillAccountForm}},
+    {"modify account",
+     "用户管理",
+     "modifyPushButton",
+     "block",
+     "14",
+     selectSecondAccount,
+     {fillAccountForm}},
+    {"delete account",
+     "用户管理",
+     "deletePushButton",
+     "block",
+     "14",
+     selectSecondAccount,
+     {confirm}},
     {"motion detection", "移动侦测", "savePushButton", "block", "13", nullptr},
     {"cover detection", "遮挡侦测", "savePushButton", "block", "25", nullptr},
     {"video capture", "视频采集设置", "savePushButton", "block", "21", nullptr},
@@ -133,6 +186,11 @@ bool writesToCamera(const QAbstractButton* button) {
             return true;
         }
     }
+    for (const char* text : kAccountButtons) {
+        if (button->text() == text) {
+            return true;
+        }
+    }
     return button->text() == "保存";
 }
 
@@ -147,9 +205,12 @@ private slots:
         for (int index = 0; index <= kRowCount; ++index) {
             // The last camera refuses nothing: the tree is read from it.
             const std::string faults = index < kRowCount ? refusing(kRows[index]) : "";
-            cameras += (index > 0 ? ", " : "") +
-                       camsim::camera(cameraId(index), sim_.address(10 + index),
-                                      R"("password": "pw", "faults": {)" + faults + "}");
+            cameras +=
+                (index > 0 ? ", " : "") +
+                camsim::camera(
+                    cameraId(index), sim_.address(10 + index),
+                    R"("password": "pw", "accounts": [{"name": ")" + std::string(kSecondAccount) +
+                        R"(", "password": "g", "level": 2}], "faults": {)" + faults + "}");
         }
         sim_.start(R"({"cameras": [)" + cameras + "]}");
     }
@@ -197,12 +258,15 @@ private slots:
         QVERIFY(page != nullptr);
         auto* button = page->findChild<QAbstractButton*>(row.button);
         QVERIFY(button != nullptr);
+        if (row.prepare) {
+            row.prepare(*page);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
         // The save opens once the page has read the camera.
         QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), kLoadLimitMs);
-        if (row.prepare) {
-            row.prepare(*dialog);
-        }
-        pagetest::ModalCloser closer;
+        pagetest::ModalCloser closer(row.answers);
         ProgressWatch progress;
         // The save runs to its end inside the click, message box included.
         button->click();

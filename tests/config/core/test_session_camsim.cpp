@@ -142,7 +142,7 @@ private slots:
         QVERIFY(users.front().enabled);
 
         UserAccount guest{"guest", "secret", 2, false};
-        QVERIFY(camera.session().modifyUser(guest));
+        QVERIFY(camera.session().modifyUser(guest, nullptr));
         const auto puts = camera.blockRequests("PUT", kWireUsers);
         QCOMPARE(puts.size(), size_t(1));
         // Head (16 bytes), action 1, then entry 0: name, password, flag 0, level 2.
@@ -164,10 +164,11 @@ private slots:
         QFETCH(QString, password);
         Camera camera;
         const UserAccount account{name, password, 1, true};
-        QVERIFY(!camera.session().addUser(account));
-        QVERIFY(!camera.session().deleteUser(account));
+        QVERIFY(!camera.session().addUser(account, nullptr));
+        QVERIFY(!camera.session().deleteUser(account, nullptr));
         QVERIFY(camera.blockRequests("PUT", kWireUsers).empty());
-        QVERIFY(camera.session().addUser(UserAccount{QString(31, 'n'), QString(31, 'p'), 1, true}));
+        QVERIFY(camera.session().addUser(UserAccount{QString(31, 'n'), QString(31, 'p'), 1, true},
+                                         nullptr));
     }
 
     void jsonGetsAnswerDocumentsAndSetsReachTheCamera() {

@@ -38,6 +38,14 @@ void fillForm(QWidget* form, const Entry& entry) {
     form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
 }
 
+// Notes the title of the message box that comes up next and closes it.
+void closeMessage(QString* title) {
+    whenModal([title](QWidget* modal) {
+        *title = modal->windowTitle();
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+}
+
 // Answers the message box that comes up and keeps its text.
 void answerMessage(QString* text, QMessageBox::StandardButton button) {
     whenModal([text, button](QWidget* modal) {
@@ -53,12 +61,23 @@ void answerMessage(QString* text, QMessageBox::StandardButton button) {
 class AccountManagerTest : public QObject {
     Q_OBJECT
 
-    void open() {
+    // faults: camsim's fault knobs of the camera, as JSON members.
+    void open(const std::string& faults = "") {
         camera.reset(new PageCamera(
-            R"("accounts": [{"name": "guest", "password": "g", "level": 2, "enabled": false}])"));
+            R"("accounts": [{"name": "guest", "password": "g", "level": 2, "enabled": false}], )"
+            R"("faults": {)" +
+            faults + "}"));
         page.reset(new AccountManager(camera->session().data()));
         settle();
         table = page->findChild<QTableWidget*>("tableWidget");
+    }
+
+    QList<QStringList> rows() const {
+        QList<QStringList> all;
+        for (int index = 0; index < table->rowCount(); ++index) {
+            all << row(index);
+        }
+        return all;
     }
 
     QStringList row(int index) const {
@@ -250,15 +269,55 @@ private slots:
         open();
         // Someone else removed guest meanwhile: the camera refuses to modify or delete it.
         UserAccount guest{"guest", "", 2, false};
-        QVERIFY(camera->session()->deleteUser(guest));
+        QVERIFY(camera->session()->deleteUser(guest, nullptr));
         table->selectRow(1);
-        whenModal([](QWidget* form) { fillForm(form, {QString(), "x", 1, true}); });
+        QString refusal;
+        whenModal([&refusal](QWidget* form) {
+            fillForm(form, {QString(), "x", 1, true});
+            closeMessage(&refusal);
+        });
         press("modifyPushButton");
+        QCOMPARE(refusal, QString("保存失败"));
         QCOMPARE(row(1), QStringList({"guest", "查看者", "禁用"}));
+        refusal.clear();
         QString question;
-        answerMessage(&question, QMessageBox::Yes);
+        whenModal([&question, &refusal](QWidget* box) {
+            question = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+            closeMessage(&refusal);
+        });
         press("deletePushButton");
+        QCOMPARE(refusal, QString("保存失败"));
         QCOMPARE(table->rowCount(), 2);
+    }
+
+    // A camera that refuses every write of its account record: each change shows the refusal
+    // over the page and leaves the table as it was.
+    void aRefusedWriteIsShownAndLeavesTheTable_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("add") << "addPushButton";
+        QTest::newRow("modify") << "modifyPushButton";
+        QTest::newRow("delete") << "deletePushButton";
+    }
+    void aRefusedWriteIsShownAndLeavesTheTable() {
+        QFETCH(QString, button);
+        open(R"("http_write_status": {"command:14": 500})");
+        const QList<QStringList> before = rows();
+        table->selectRow(1);
+        QString refusal;
+        whenModal([&refusal](QWidget* first) {
+            if (auto* question = qobject_cast<QMessageBox*>(first)) {
+                question->button(QMessageBox::Yes)->click();
+            } else {
+                fillForm(first, {"tester", "x", 1, true});
+            }
+            closeMessage(&refusal);
+        });
+        press(qPrintable(button));
+        QCOMPARE(refusal, QString("保存失败"));
+        QCOMPARE(camera->blockWrites(kWireUsers).size(), size_t(1));
+        QCOMPARE(rows(), before);
+        QCOMPARE(camera->session()->userList().size(), 2);
     }
 
 private:

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+#include <memory>
 
 #include "AccountManager.h"
 #include "InputUserDialog.h"
+#include "modalhelper.h"
 #include "page_camera.h"
 
 namespace {
@@ -38,12 +40,13 @@ void fillForm(QWidget* form, const Entry& entry) {
     form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
 }
 
-// Notes the title of the message box that comes up next and closes it.
-void closeMessage(QString* title) {
-    whenModal([title](QWidget* modal) {
-        *title = modal->windowTitle();
-        qobject_cast<QDialog*>(modal)->accept();
-    });
+// The time a slow machine still needs to send a write and hear the camera's answer.
+constexpr int kWriteLimitMs = 60000;
+
+// Closes the message box that comes up next, which the handle then names; the watch ends with
+// the handle.
+std::shared_ptr<ModalAnswer> closeNextMessage() {
+    return answerNextModal<QMessageBox>([](QMessageBox* box) { box->accept(); }, kWriteLimitMs);
 }
 
 // Answers the message box that comes up and keeps its text.
@@ -271,23 +274,23 @@ private slots:
         UserAccount guest{"guest", "", 2, false};
         QVERIFY(camera->session()->deleteUser(guest, nullptr));
         table->selectRow(1);
-        QString refusal;
+        std::shared_ptr<ModalAnswer> refusal;
         whenModal([&refusal](QWidget* form) {
             fillForm(form, {QString(), "x", 1, true});
-            closeMessage(&refusal);
+            refusal = closeNextMessage();
         });
         press("modifyPushButton");
-        QCOMPARE(refusal, QString("保存失败"));
+        QVERIFY(refusal != nullptr);
+        QCOMPARE(refusal->title, QString("保存失败"));
         QCOMPARE(row(1), QStringList({"guest", "查看者", "禁用"}));
-        refusal.clear();
-        QString question;
-        whenModal([&question, &refusal](QWidget* box) {
-            question = qobject_cast<QMessageBox*>(box)->text();
-            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
-            closeMessage(&refusal);
+        refusal.reset();
+        whenModal([&refusal](QWidget* question) {
+            qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+            refusal = closeNextMessage();
         });
         press("deletePushButton");
-        QCOMPARE(refusal, QString("保存失败"));
+        QVERIFY(refusal != nullptr);
+        QCOMPARE(refusal->title, QString("保存失败"));
         QCOMPARE(table->rowCount(), 2);
     }
 
@@ -304,17 +307,18 @@ private slots:
         open(R"("http_write_status": {"command:14": 500})");
         const QList<QStringList> before = rows();
         table->selectRow(1);
-        QString refusal;
+        std::shared_ptr<ModalAnswer> refusal;
         whenModal([&refusal](QWidget* first) {
             if (auto* question = qobject_cast<QMessageBox*>(first)) {
                 question->button(QMessageBox::Yes)->click();
             } else {
                 fillForm(first, {"tester", "x", 1, true});
             }
-            closeMessage(&refusal);
+            refusal = closeNextMessage();
         });
         press(qPrintable(button));
-        QCOMPARE(refusal, QString("保存失败"));
+        QVERIFY(refusal != nullptr);
+        QCOMPARE(refusal->title, QString("保存失败"));
         QCOMPARE(camera->blockWrites(kWireUsers).size(), size_t(1));
         QCOMPARE(rows(), before);
         QCOMPARE(camera->session()->userList().size(), 2);

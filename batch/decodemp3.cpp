@@ -89,7 +89,7 @@ bool DecodeMp3::runConverter() {
     converter.setStandardInputFile(QProcess::nullDevice());
     converter.setStandardOutputFile(QProcess::nullDevice());
     converter.start(converterProgram(), arguments, QIODevice::ReadWrite);
-    if (!converter.waitForFinished(kConverterTimeoutMs)) {
+    if (!converter.waitForFinished(converterTimeLimitMs())) {
         // A converter that hangs would leave a half-written file for the upload to read.
         qWarning() << "audio converter did not finish:" << converter.errorString();
         converter.kill();

@@ -36,6 +36,12 @@ public:
     QString outputPath() const { return output; }
     QString converterProgram() const;
 
+protected:
+    // How long the converter may run before it is killed, in milliseconds; -1 waits for its
+    // end. A check of what the real converter writes overrides it: the converter's start-up
+    // alone can take most of kConverterTimeoutMs on a busy machine.
+    virtual int converterTimeLimitMs() const { return kConverterTimeoutMs; }
+
 private:
     bool runConverter();
     void removeOutput();

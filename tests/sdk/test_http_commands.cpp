@@ -23,6 +23,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* kPassword = "pw";
 constexpr const char* kPropertyPath = "/NetSDK/Device/Property";
+// A call that fails "at once" returns well inside the ten one-second rounds that the wait for
+// an answer takes, with room left for a busy machine's slow exchange with the camera.
+constexpr auto kAtOnce = std::chrono::seconds(5);
 
 // The bytes of a request body, from the journal's hexadecimal copy.
 std::string bodyOf(const camsim::JournalEntry& entry) {
@@ -166,7 +169,7 @@ TEST_F(CameraTest, RefusedLoginReturnsNullAtOnce) {
     startCameras({""});
     const auto start = Clock::now();
     EXPECT_EQ(login(0, "wrong"), nullptr);
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(Clock::now() - start, kAtOnce);
     EXPECT_EQ(NETSDK_Logout(nullptr), -1);
 }
 
@@ -191,7 +194,7 @@ TEST_F(CameraTest, EveryOtherAnswerToTheLoginReadFailsTheLogin) {
         const auto took = Clock::now() - start;
         const std::string output = testing::internal::GetCapturedStdout();
         EXPECT_EQ(handle.login, nullptr) << cases[i].status;
-        EXPECT_LT(took, std::chrono::seconds(2)) << cases[i].status;
+        EXPECT_LT(took, kAtOnce) << cases[i].status;
         EXPECT_NE(output.find(cases[i].logged), std::string::npos) << cases[i].status << output;
         EXPECT_EQ(requests(int(i)).size(), 1u) << cases[i].status;
     }
@@ -324,7 +327,7 @@ TEST_F(CameraTest, BadRepliesFailAndLeaveTheRecordUnchanged) {
         const auto start = Clock::now();
         EXPECT_EQ(CORE_HTTP_GetParam(context, 0, 1, c.id, record.data(), c.recordSize), -1)
             << c.name;
-        EXPECT_LT(Clock::now() - start, std::chrono::seconds(2)) << c.name;
+        EXPECT_LT(Clock::now() - start, kAtOnce) << c.name;
         EXPECT_EQ(record, std::vector<uint8_t>(c.recordSize, 0x5C)) << c.name;
         CORE_HTTP_Destory(context);
     }
@@ -422,7 +425,7 @@ TEST_F(CameraTest, RefusedWriteFailsAtOnce) {
     const int32_t one = 1;
     const auto start = Clock::now();
     EXPECT_EQ(NETSDK_SetParam(handle.login, &pair, NETSDK_PARAM_ID_REBOOT, &one, 4), -1);
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(Clock::now() - start, kAtOnce);
 }
 
 // ---- Product tests -------------------------------------------------------------------------
@@ -530,7 +533,7 @@ TEST_F(CameraTest, SilentCameraEndsWithTheReceiveTimeout) {
     std::memset(&dns, 0x5C, sizeof dns);
     const auto start = Clock::now();
     EXPECT_EQ(CORE_HTTP_GetParam(context, 0, 1, NETSDK_PARAM_ID_DNS, &dns, sizeof dns), -1);
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+    EXPECT_LT(Clock::now() - start, kAtOnce);  // not the default 20 s receive timeout
     EXPECT_EQ(dns.primary.address[0], 0x5C);
     CORE_HTTP_Destory(context);
 }
@@ -601,8 +604,9 @@ TEST_F(CameraTest, ATricklingCameraHoldsNoCallPastTheAnswerWait) {
     const std::string output = testing::internal::GetCapturedStdout();
     for (size_t i = 0; i < std::size(calls); ++i) {
         EXPECT_EQ(failed[i], 1) << calls[i].name;
-        // The 10 s wait and some slack; a trickled answer alone would take minutes.
-        EXPECT_LT(took[i], std::chrono::seconds(12)) << calls[i].name;
+        // The 10 s wait and slack for a busy machine; a trickled answer, a byte a second,
+        // would take minutes.
+        EXPECT_LT(took[i], std::chrono::seconds(25)) << calls[i].name;
         EXPECT_NE(output.find(calls[i].failureText), std::string::npos) << calls[i].name;
     }
 }

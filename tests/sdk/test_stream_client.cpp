@@ -223,18 +223,21 @@ TEST_F(StreamClient, G711AudioArrivesIn320ByteFrames) {
     };
     const Case cases[] = {{mediaclips::Kind::Alaw, "alaw", NETSDK_CODEC_G711A},
                           {mediaclips::Kind::Ulaw, "ulaw", NETSDK_CODEC_G711U}};
-    for (const Case& c : cases) {
-        camsim::Simulator audioSim(camsim::Where::Loopback);
-        audioSim.start(R"({"cameras": [)" +
-                       camsim::camera("CAM1", audioSim.address(10),
-                                      streamMembers(audioSettings(c.kind, c.codecName))) +
-                       "]}");
+    sim.start(R"({"cameras": [)" +
+              camsim::camera("CAM0", sim.address(10),
+                             streamMembers(audioSettings(cases[0].kind, cases[0].codecName))) +
+              ", " +
+              camsim::camera("CAM1", sim.address(11),
+                             streamMembers(audioSettings(cases[1].kind, cases[1].codecName))) +
+              "]}");
+    for (size_t camera = 0; camera < std::size(cases); ++camera) {
+        const Case& c = cases[camera];
         const std::string clipBytes = mediaclips::read(clip(c.kind));
         StreamRecorder audio;
         audio.endWhen = [&](const StreamRecorder& r) {
             return r.payloads.size() >= clipBytes.size();
         };
-        NETSDK_LOGIN_INFO info = login(audioSim.address(10));
+        NETSDK_LOGIN_INFO info = login(sim.address(10 + int(camera)));
         const NETSDK_CHANNEL channel{0, 0};
         NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
         NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &audio);
@@ -280,26 +283,39 @@ TEST_F(StreamClient, BrokenCamerasEndInReconnects) {
          lost},
         {"media header without '$'", R"({"stream_bad_dollar_after": 3})", lost},
     };
-    for (const Case& c : cases) {
-        camsim::Simulator broken(camsim::Where::Loopback);
-        broken.start(R"({"cameras": [)" +
-                     camsim::camera("CAM1", broken.address(10),
-                                    streamMembers(videoSettings(mediaclips::Kind::H264Cif, "h264"),
-                                                  c.faults)) +
-                     "]}");
-        StreamRecorder trace;
-        trace.endWhen = [](const StreamRecorder& r) {
-            return r.count(NETSDK_STREAM_CONNECTED) >= 2;
-        };
-        NETSDK_LOGIN_INFO info = login(broken.address(10));
-        const NETSDK_CHANNEL channel{0, 1};
-        NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
-        NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &trace);
-        NETSDK_StartRealPlay(stream, StreamRecorder::onData, &trace, 1);
-        NETSDK_DestoryRealPlay(stream);
-        EXPECT_EQ(trace.statuses, c.trace) << c.what;
+    // One camera per case, all played side by side: the silent one alone waits out the
+    // 5 s acknowledgement read, and the others need not wait after it.
+    std::string cameras;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        cameras += (i ? ", " : "") +
+                   camsim::camera("CAM" + std::to_string(i), sim.address(10 + int(i)),
+                                  streamMembers(videoSettings(mediaclips::Kind::H264Cif, "h264"),
+                                                cases[i].faults));
+    }
+    sim.start(R"({"cameras": [)" + cameras + "]}");
+    std::vector<StreamRecorder> traces(std::size(cases));
+    std::vector<std::thread> players;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        players.emplace_back([this, &trace = traces[i], address = sim.address(10 + int(i))] {
+            trace.endWhen = [](const StreamRecorder& r) {
+                return r.count(NETSDK_STREAM_CONNECTED) >= 2;
+            };
+            NETSDK_LOGIN_INFO info = login(address);
+            const NETSDK_CHANNEL channel{0, 1};
+            NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
+            NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &trace);
+            NETSDK_StartRealPlay(stream, StreamRecorder::onData, &trace, 1);
+            NETSDK_DestoryRealPlay(stream);
+        });
+    }
+    for (std::thread& player : players) {
+        player.join();
+    }
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        EXPECT_EQ(traces[i].statuses, c.trace) << c.what;
         if (c.trace == lost) {
-            EXPECT_EQ(trace.frames, 3u) << c.what;
+            EXPECT_EQ(traces[i].frames, 3u) << c.what;
         }
     }
 }
@@ -394,13 +410,13 @@ TEST_F(StreamClient, StopReturnsPromptlyAndNothingFollowsIt) {
         {"camera silent after the acknowledgement",
          R"("stream": {"realtime": false, "loop": false}, "faults": {})"},
     };
-    for (const Case& c : cases) {
-        camsim::Simulator camera(camsim::Where::Loopback);
-        camera.start(R"({"cameras": [)" + camsim::camera("CAM1", camera.address(10), c.members) +
-                     "]}");
+    sim.start(R"({"cameras": [)" + camsim::camera("CAM0", sim.address(10), cases[0].members) +
+              ", " + camsim::camera("CAM1", sim.address(11), cases[1].members) + "]}");
+    for (size_t camera = 0; camera < std::size(cases); ++camera) {
+        const Case& c = cases[camera];
         StreamRecorder flow;
         flow.keepPayloads = false;
-        NETSDK_LOGIN_INFO info = login(camera.address(10));
+        NETSDK_LOGIN_INFO info = login(sim.address(10 + int(camera)));
         const NETSDK_CHANNEL channel{0, 1};
         NETSDK_STREAM* stream = NETSDK_CreateRealPlay(&info, &channel);
         NETSDK_SetRealStreamStatus(stream, StreamRecorder::onStatus, &flow);

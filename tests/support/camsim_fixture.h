@@ -179,9 +179,10 @@ public:
 
     const std::string& folder() const { return folder_; }
 
-    // The default time-out leaves room for a Python start-up on a machine busy with many
-    // test processes; the wait ends as soon as camsim is ready.
-    void start(const std::string& configJson, int readyTimeoutMs = 30000) {
+    // The default time-out only guards against a camsim that never gets ready: a Python
+    // start-up took more than 30 s beside three test passes and a busy loop per core. The
+    // wait ends as soon as camsim is ready.
+    void start(const std::string& configJson, int readyTimeoutMs = 120000) {
         if (pid_ > 0) {
             throw std::runtime_error("camsim: already running");
         }

@@ -513,8 +513,8 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
         const std::string script = KIT_SOURCE_DIR "/tests/sdk/http_reference_server.py";
-        char* argv[] = {const_cast<char*>("python3"), const_cast<char*>(script.c_str()), nullptr};
-        if (::posix_spawnp(&pid_, "python3", &actions, nullptr, argv, environ) != 0) {
+        char* argv[] = {const_cast<char*>(KIT_PYTHON), const_cast<char*>(script.c_str()), nullptr};
+        if (::posix_spawn(&pid_, KIT_PYTHON, &actions, nullptr, argv, environ) != 0) {
             pid_ = -1;
         }
         posix_spawn_file_actions_destroy(&actions);

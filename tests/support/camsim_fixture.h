@@ -58,6 +58,9 @@
 #ifndef KIT_SOURCE_DIR
 #error "camsim_fixture.h needs KIT_SOURCE_DIR (the repository root) defined by the build"
 #endif
+#ifndef KIT_PYTHON
+#error "camsim_fixture.h needs KIT_PYTHON (the Python interpreter) defined by the build"
+#endif
 
 namespace camsim {
 
@@ -308,7 +311,7 @@ private:
         const std::string script = environment("CAMSIM").empty()
                                        ? std::string(KIT_SOURCE_DIR) + "/tools/camsim/camsim.py"
                                        : environment("CAMSIM");
-        const std::vector<std::string> arguments = {"python3",   script,
+        const std::vector<std::string> arguments = {KIT_PYTHON,  script,
                                                     "--config",  folder_ + "/cameras.json",
                                                     "--journal", folder_ + "/journal.jsonl",
                                                     "--ready",   folder_ + "/ready"};

@@ -441,11 +441,6 @@ void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
         const QString title = "(" + QString::fromStdString(sim_->address(10)) + ")";
         QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(title), kWaitMs);
     }
-    if (cutWait == "acknowledgement") {
-        // The SDK connects again each time its wait runs out: the signal follows a fresh
-        // connection, whose whole wait is still ahead.
-        QVERIFY(sim_->waitForJournal(seen, kWaitMs, streamEvents(*sim_, "connect").size() + 1));
-    }
     QCOMPARE(program.state(), QProcess::Running);
     ::kill(pid_t(program.processId()), signalNumber);
     QVERIFY2(program.waitForFinished(kWaitMs), "still running after the signal");
@@ -467,6 +462,9 @@ void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
             kWaitMs));
     }
     if (cutWait == "acknowledgement") {
+        // Until the stop is asked for, each wait that runs out is followed by a fresh
+        // connection, however late the signal is handled: the last connection's wait can run
+        // out only when the stop did not cut it.
         const double connected = streamEvents(*sim_, "connect").back().number("time");
         const double closed = streamEvents(*sim_, "closed").back().number("time");
         QVERIFY2(closed - connected < kStreamAckWaitSeconds,

@@ -32,9 +32,6 @@ constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in u
 // under ThreadSanitizer on a loaded machine. Each wait ends at its event, so only a failing
 // run waits this out.
 constexpr int kWaitMs = 120000;
-// The SDK's wait for the stream's acknowledgement, one of the program's own waits on the
-// camera, which a termination signal must cut short.
-constexpr double kStreamAckWaitSeconds = 5.0;
 const char* const kPassword = "pw";
 const clip_blocks::Rgb kLeft{200, 50, 50};
 const clip_blocks::Rgb kRight{50, 100, 200};
@@ -317,7 +314,6 @@ void EndToEndTest::commandLine() {
         tarnwick.setValue("Ui/Language", QLocale(QLocale::Chinese, QLocale::China));
     }
     QProcess program;
-    program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(quorlin(), arguments);
     QVERIFY(program.waitForFinished(kWaitMs));
     QCOMPARE(program.exitCode(), exitCode);
@@ -378,9 +374,6 @@ void EndToEndTest::signalSituations() {
     QTest::addColumn<bool>("windowUp");
     // Whether the camera had a stream open, which it must see closed.
     QTest::addColumn<bool>("streaming");
-    // Whether the stream waits for an acknowledgement that never comes, a wait of the
-    // program's own that the stop must cut short.
-    QTest::addColumn<bool>("ackWaited");
     QTest::newRow("playing") << QString() << "stream"
                              << "request" << 1 << true << true << false;
     // Both logins, the stream's and the preset list's, wait for answers that never come. That
@@ -411,9 +404,9 @@ void EndToEndTest::programEndsCleanlyOnSigint() {
 }
 
 // Whatever the program waits for, the signal ends it: a login or a receive in progress is
-// given up, then the stream is closed and the program exits. Whether the stop came soon is
-// told by the stream's own wait on the camera, which it must not have waited out, and not by
-// a time that a slow machine would miss.
+// given up, then the stream is closed and the program exits. Those waits end by themselves
+// after the SDK's time-outs too, and a slow machine takes as long to end the program: that the
+// stop ends them at once is told without a clock by previewer_stream_stop.
 void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
     QFETCH(QString, camera);
     QFETCH(QString, protocol);
@@ -421,10 +414,8 @@ void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
     QFETCH(int, count);
     QFETCH(bool, windowUp);
     QFETCH(bool, streaming);
-    QFETCH(bool, ackWaited);
     startCamera(camera.toStdString());
     QProcess program;
-    program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(quorlin(), {"-i", QString::fromStdString(sim_->address(10)), "-t",
                               QString::number(kHttpPort), "-p", kPassword});
     QVERIFY(program.waitForStarted(kWaitMs));
@@ -447,26 +438,15 @@ void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     // Only the orderly shutdown, once the window and its stream are gone, says so.
-    const QString output = QString::fromLocal8Bit(program.readAll());
-    QVERIFY2(output.contains(QString("Quorlin: stopped on signal %1").arg(signalNumber)),
-             qPrintable(output));
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(errors.contains(QString("Quorlin: stopped on signal %1").arg(signalNumber)),
+             qPrintable(errors));
     if (streaming) {
         QVERIFY(sim_->waitForJournal(
             [](const camsim::JournalEntry& e) {
                 return e.text("protocol") == "stream" && e.text("event") == "closed";
             },
             kWaitMs));
-    }
-    if (ackWaited) {
-        // Until the stop is asked for, each wait that runs out is followed by a fresh
-        // connection, however late the signal is handled: the last connection's wait can run
-        // out only when the stop did not cut it.
-        const double connected = streamEvents(*sim_, "connect").back().number("time");
-        const double closed = streamEvents(*sim_, "closed").back().number("time");
-        QVERIFY2(closed - connected < kStreamAckWaitSeconds,
-                 qPrintable(QString("closed %1 s after its connection: the wait for the "
-                                    "acknowledgement ran out")
-                                .arg(closed - connected)));
     }
 }
 

@@ -185,7 +185,8 @@ void EndToEndTest::startCamera(const std::string& extra) {
             "\", \"http_port\": " + std::to_string(kHttpPort) + R"(, "stream": {"video": ")" +
             clip_ + R"(", "video_codec": "h264", "width": 320, "height": 240, "fps": 25})" +
             (extra.empty() ? "" : ", " + extra));
-    sim_->start(R"({"cameras": [)" + camera + "]}");
+    // camsim's start is one more event to wait for on a loaded machine.
+    sim_->start(R"({"cameras": [)" + camera + "]}", kWaitMs);
 }
 
 DeviceParams EndToEndTest::params(int stream) const {

@@ -68,9 +68,10 @@ void StreamStopTest::aStopGivesUpTheLoginInProgress() {
 void StreamStopTest::aStopCutsTheStreamsWaitForItsCamera() {
     camsim::Simulator sim(camsim::Where::Loopback);
     sim.start(R"({"cameras": [)" +
-              camsim::camera("CAM1", sim.address(10),
-                             R"("password": "pw", "faults": {"stream_silent": true})") +
-              "]}");
+                  camsim::camera("CAM1", sim.address(10),
+                                 R"("password": "pw", "faults": {"stream_silent": true})") +
+                  "]}",
+              int(std::chrono::milliseconds(kWait).count()));
     DeviceParams params;
     params.ip = QHostAddress(QString::fromStdString(sim.address(10)));
     params.user = "admin";

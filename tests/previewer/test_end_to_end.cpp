@@ -1,7 +1,6 @@
 // Quorlin against camsim under Xvfb: the program's command line, and the real window and
 // video pane playing a simulated camera, with the PTZ panel driven by mouse.
 #include <QAction>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,18 +28,10 @@
 namespace {
 
 constexpr int kHttpPort = 8081;  // not the default, so the -t port is seen in use
-constexpr int kWaitMs = 10000;
-// A whole program starting under Xvfb beside the other test passes may take longer than one
-// answer: its start-up gets a wait of its own.
-constexpr int kStartUpMs = 30000;
-// How long a signalled program may take to stop, whatever it waits for, and exit. The plain
-// build holds it to 2 s; AddressSanitizer and ThreadSanitizer slow the stop and the logout
-// several times over.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr int kSignalEndMs = 10000;
-#else
-constexpr int kSignalEndMs = 2000;
-#endif
+// How long a wait for an event may take: a program starting, answering, playing or ending
+// under ThreadSanitizer on a loaded machine. Each wait ends at its event, so only a failing
+// run waits this out.
+constexpr int kWaitMs = 120000;
 const char* const kPassword = "pw";
 const clip_blocks::Rgb kLeft{200, 50, 50};
 const clip_blocks::Rgb kRight{50, 100, 200};
@@ -117,19 +108,42 @@ private slots:
     void commandLine_data();
     void commandLine();
     void programLogsInOnTheGivenPortAndPlaysTheChosenStream();
-    void programEndsCleanlyOnTerminationSignals_data();
-    void programEndsCleanlyOnTerminationSignals();
+    void programEndsCleanlyOnSigterm_data();
+    void programEndsCleanlyOnSigterm();
+    void programEndsCleanlyOnSigint_data();
+    void programEndsCleanlyOnSigint();
 
     void openingLogsInPlaysAndAsksForPresets();
     void highDefinitionSwitchReconnectsWithTheOtherStream();
-    void panelActionsSendExactlyTheirCommands_data();
-    void panelActionsSendExactlyTheirCommands();
-    void presetRepliesFillKeepOrEmptyTheList_data();
-    void presetRepliesFillKeepOrEmptyTheList();
+    void panelHeldMovesSendMoveThenStop_data();
+    void panelHeldMovesSendMoveThenStop();
+    void panelPressedMovesSendTheirCommands_data();
+    void panelPressedMovesSendTheirCommands();
+    void panelPressesDraggedOffStillStop_data();
+    void panelPressesDraggedOffStillStop();
+    void panelPressesLeftForAnotherWindowStillStop_data();
+    void panelPressesLeftForAnotherWindowStillStop();
+    void panelZoomSendsItsCommands_data();
+    void panelZoomSendsItsCommands();
+    void panelFocusSendsItsCommands_data();
+    void panelFocusSendsItsCommands();
+    void panelIrisSendsItsCommands_data();
+    void panelIrisSendsItsCommands();
+    void panelPresetActionsSendTheirCommands_data();
+    void panelPresetActionsSendTheirCommands();
+    void presetRepliesFillOrEmptyTheList_data();
+    void presetRepliesFillOrEmptyTheList();
+    void presetRepliesThatAreNoObjectKeepTheList_data();
+    void presetRepliesThatAreNoObjectKeepTheList();
     void refusedPresetChangesShowTheCamerasListAgain();
     void closingTheWindowClosesTheStream();
 
 private:
+    static void signalSituations();
+    void endsCleanlyOnSignal(int signalNumber);
+    static void panelColumns();
+    void checkPanelAction();
+    void checkPresetReply();
     // Starts camsim with one camera; extra is more JSON members of the camera.
     void startCamera(const std::string& extra = "");
     DeviceParams params(int stream = 0) const;
@@ -171,7 +185,8 @@ void EndToEndTest::startCamera(const std::string& extra) {
             "\", \"http_port\": " + std::to_string(kHttpPort) + R"(, "stream": {"video": ")" +
             clip_ + R"(", "video_codec": "h264", "width": 320, "height": 240, "fps": 25})" +
             (extra.empty() ? "" : ", " + extra));
-    sim_->start(R"({"cameras": [)" + camera + "]}");
+    // camsim's start is one more event to wait for on a loaded machine.
+    sim_->start(R"({"cameras": [)" + camera + "]}", kWaitMs);
 }
 
 DeviceParams EndToEndTest::params(int stream) const {
@@ -348,8 +363,8 @@ void EndToEndTest::programLogsInOnTheGivenPortAndPlaysTheChosenStream() {
     }
 }
 
-void EndToEndTest::programEndsCleanlyOnTerminationSignals_data() {
-    QTest::addColumn<int>("signalNumber");
+// What the program is doing when the signal comes, and the camera that holds it there.
+void EndToEndTest::signalSituations() {
     QTest::addColumn<QString>("camera");  // more JSON members of the camera
     // What camsim must have seen before the signal goes: count entries of protocol (and
     // event, when given).
@@ -361,23 +376,37 @@ void EndToEndTest::programEndsCleanlyOnTerminationSignals_data() {
     QTest::addColumn<bool>("windowUp");
     // Whether the camera had a stream open, which it must see closed.
     QTest::addColumn<bool>("streaming");
-    const QString slowHttp = R"("faults": {"http_delay": 6})";
-    const QString silentStream = R"("faults": {"stream_silent": true})";
-    for (int signalNumber : {SIGTERM, SIGINT}) {
-        const char* name = signalNumber == SIGTERM ? "SIGTERM" : "SIGINT";
-        QTest::addRow("%s, playing", name) << signalNumber << QString() << "stream"
-                                           << "request" << 1 << true << true;
-        // Both logins, the stream's and the preset list's, are waiting for their answers.
-        QTest::addRow("%s, logging in to a slow camera", name)
-            << signalNumber << slowHttp << "http" << QString() << 2 << false << false;
-        QTest::addRow("%s, waiting for a silent stream", name)
-            << signalNumber << silentStream << "stream"
-            << "connect" << 1 << true << true;
-    }
+    QTest::newRow("playing") << QString() << "stream"
+                             << "request" << 1 << true << true;
+    // Both logins, the stream's and the preset list's, wait for answers that never come.
+    QTest::newRow("logging in to a silent camera") << R"("faults": {"http_silent": true})"
+                                                   << "http" << QString() << 2 << false << false;
+    QTest::newRow("waiting for a silent stream") << R"("faults": {"stream_silent": true})"
+                                                 << "stream"
+                                                 << "connect" << 1 << true << true;
 }
 
-void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
-    QFETCH(int, signalNumber);
+void EndToEndTest::programEndsCleanlyOnSigterm_data() {
+    signalSituations();
+}
+
+void EndToEndTest::programEndsCleanlyOnSigterm() {
+    endsCleanlyOnSignal(SIGTERM);
+}
+
+void EndToEndTest::programEndsCleanlyOnSigint_data() {
+    signalSituations();
+}
+
+void EndToEndTest::programEndsCleanlyOnSigint() {
+    endsCleanlyOnSignal(SIGINT);
+}
+
+// Whatever the program waits for, the signal ends it: a login or a receive in progress is
+// given up, then the stream is closed and the program exits. Those waits end by themselves
+// after the SDK's time-outs too, and a slow machine takes as long to end the program: that the
+// stop ends them at once is told without a clock by previewer_stream_stop.
+void EndToEndTest::endsCleanlyOnSignal(int signalNumber) {
     QFETCH(QString, camera);
     QFETCH(QString, protocol);
     QFETCH(QString, event);
@@ -397,22 +426,14 @@ void EndToEndTest::programEndsCleanlyOnTerminationSignals() {
         return e.text("protocol") == protocol.toStdString() &&
                (event.isEmpty() || e.text("event") == event.toStdString());
     };
-    QVERIFY(sim_->waitForJournal(seen, kStartUpMs, size_t(count)));
+    QVERIFY(sim_->waitForJournal(seen, kWaitMs, size_t(count)));
     if (windowUp) {
         const QString title = "(" + QString::fromStdString(sim_->address(10)) + ")";
-        QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(title), kStartUpMs);
+        QTRY_VERIFY_WITH_TIMEOUT(windowTitles().contains(title), kWaitMs);
     }
     QCOMPARE(program.state(), QProcess::Running);
-    QElapsedTimer sinceSignal;
-    sinceSignal.start();
     ::kill(pid_t(program.processId()), signalNumber);
-    // Whatever the program waits for, the signal ends it: a login or a receive in progress
-    // is given up, and the stream and the exit follow. A late end is timed all the same.
-    const bool endedInTime = program.waitForFinished(kSignalEndMs);
-    const bool ended = endedInTime || program.waitForFinished(kStartUpMs);
-    const QByteArray figure = QByteArray::number(sinceSignal.elapsed()) + " ms after the signal";
-    qInfo("ended %s", figure.constData());
-    QVERIFY2(endedInTime, ended ? "ended " + figure : "still running " + figure);
+    QVERIFY2(program.waitForFinished(kWaitMs), "still running after the signal");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     // Only the orderly shutdown, once the window and its stream are gone, says so.
@@ -488,50 +509,118 @@ void EndToEndTest::highDefinitionSwitchReconnectsWithTheOtherStream() {
     QCOMPARE(streamConnections(), 1);
 }
 
-void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
+// The panel's cases come in small groups: every case starts a camera and a window of its
+// own, which under ThreadSanitizer on a loaded machine has taken a minute, and Qt Test gives
+// one test function 300 s.
+void EndToEndTest::panelColumns() {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("action");    // "press", "hold" (press, then release) or "click"
+    // "press", "hold" (press, then release), "click", or a cancelled press (see mouse())
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("sent");  // "<hex command> <body>" in order
+}
+
+void EndToEndTest::panelHeldMovesSendMoveThenStop_data() {
+    panelColumns();
     const QString stop = "51 ";
     QTest::newRow("up held") << "upButton"
                              << "hold" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+    QTest::newRow("right held") << "rightButton"
+                                << "hold"
+                                << QStringList{R"(50 {"direction":"right","speed":128})", stop};
+}
+
+void EndToEndTest::panelHeldMovesSendMoveThenStop() {
+    checkPanelAction();
+}
+
+void EndToEndTest::panelPressedMovesSendTheirCommands_data() {
+    panelColumns();
     QTest::newRow("down pressed") << "downButton"
                                   << "press"
                                   << QStringList{R"(50 {"direction":"down","speed":128})"};
     QTest::newRow("left pressed") << "leftButton"
                                   << "press"
                                   << QStringList{R"(50 {"direction":"left","speed":128})"};
-    QTest::newRow("right held") << "rightButton"
-                                << "hold"
-                                << QStringList{R"(50 {"direction":"right","speed":128})", stop};
-    // Cancelled presses: the movement or the lens must stop all the same.
+    QTest::newRow("centre clicked") << "centreButton"
+                                    << "click" << QStringList{"52 "};
+}
+
+void EndToEndTest::panelPressedMovesSendTheirCommands() {
+    checkPanelAction();
+}
+
+// Cancelled presses: the movement or the lens must stop all the same.
+void EndToEndTest::panelPressesDraggedOffStillStop_data() {
+    panelColumns();
+    const QString stop = "51 ";
     QTest::newRow("up dragged off")
         << "upButton"
         << "drag off" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
     QTest::newRow("up dragged off, then released")
         << "upButton"
         << "drag off, release" << QStringList{R"(50 {"direction":"up","speed":128})", stop};
+}
+
+void EndToEndTest::panelPressesDraggedOffStillStop() {
+    checkPanelAction();
+}
+
+void EndToEndTest::panelPressesLeftForAnotherWindowStillStop_data() {
+    panelColumns();
+    const QString stop = "51 ";
     QTest::newRow("left, another window activated")
         << "leftButton"
         << "switch window" << QStringList{R"(50 {"direction":"left","speed":128})", stop};
     QTest::newRow("focus far, another window activated")
         << "focusRowOperator2"
         << "switch window" << QStringList{R"(55 {"operate":"focus_far"})", stop};
-    QTest::newRow("centre clicked") << "centreButton"
-                                    << "click" << QStringList{"52 "};
+}
+
+void EndToEndTest::panelPressesLeftForAnotherWindowStillStop() {
+    checkPanelAction();
+}
+
+void EndToEndTest::panelZoomSendsItsCommands_data() {
+    panelColumns();
+    const QString stop = "51 ";
     QTest::newRow("zoom wide held") << "zoomRowOperator1"
                                     << "hold" << QStringList{R"(55 {"operate":"zoom_wide"})", stop};
     QTest::newRow("zoom tele") << "zoomRowOperator2"
                                << "press" << QStringList{R"(55 {"operate":"zoom_tele"})"};
+}
+
+void EndToEndTest::panelZoomSendsItsCommands() {
+    checkPanelAction();
+}
+
+void EndToEndTest::panelFocusSendsItsCommands_data() {
+    panelColumns();
     QTest::newRow("focus near") << "focusRowOperator1"
                                 << "press" << QStringList{R"(55 {"operate":"focus_near"})"};
     QTest::newRow("focus far") << "focusRowOperator2"
                                << "press" << QStringList{R"(55 {"operate":"focus_far"})"};
+}
+
+void EndToEndTest::panelFocusSendsItsCommands() {
+    checkPanelAction();
+}
+
+void EndToEndTest::panelIrisSendsItsCommands_data() {
+    panelColumns();
+    const QString stop = "51 ";
     QTest::newRow("iris close") << "irisRowOperator1"
                                 << "press" << QStringList{R"(55 {"operate":"iris_close"})"};
     QTest::newRow("iris open held") << "irisRowOperator2"
                                     << "hold" << QStringList{R"(55 {"operate":"iris_open"})", stop};
-    // The camera holds 1, 2 and 4; the user has chosen the first entry.
+}
+
+void EndToEndTest::panelIrisSendsItsCommands() {
+    checkPanelAction();
+}
+
+// The camera holds 1, 2 and 4; the user has chosen the first entry.
+void EndToEndTest::panelPresetActionsSendTheirCommands_data() {
+    panelColumns();
     QTest::newRow("invoke") << "invokeButton"
                             << "click" << QStringList{R"(54 {"operate":"call","preset":1})"};
     QTest::newRow("add takes the lowest free number")
@@ -541,7 +630,13 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands_data() {
                             << "click" << QStringList{R"(54 {"operate":"clear","preset":1})"};
 }
 
-void EndToEndTest::panelActionsSendExactlyTheirCommands() {
+void EndToEndTest::panelPresetActionsSendTheirCommands() {
+    checkPanelAction();
+}
+
+// One row of the panel's groups: the action on a camera that holds presets 1, 2 and 4, with
+// the first one chosen.
+void EndToEndTest::checkPanelAction() {
     QFETCH(QString, item);
     QFETCH(QString, action);
     QFETCH(QStringList, sent);
@@ -555,20 +650,38 @@ void EndToEndTest::panelActionsSendExactlyTheirCommands() {
     QCOMPARE(productTests(*sim_), QStringList{"53 "} + sent);
 }
 
-void EndToEndTest::presetRepliesFillKeepOrEmptyTheList_data() {
+// The replies come in two groups, each within Qt Test's time for one test function on a
+// loaded machine.
+void EndToEndTest::presetRepliesFillOrEmptyTheList_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QStringList>("shown");
-    const QStringList before{"7"};
     QTest::newRow("a list") << R"({"list":[1,3,9]})" << QStringList{"1", "3", "9"};
     QTest::newRow("an empty list") << R"({"list":[]})" << QStringList();
-    QTest::newRow("not JSON") << "presets: 1, 3" << before;
-    QTest::newRow("not an object") << "[1,3]" << before;
-    QTest::newRow("an empty object") << "{}" << before;
     QTest::newRow("an object without a list") << R"({"result":0})" << QStringList();
     QTest::newRow("a list that is no array") << R"({"list":5})" << QStringList();
 }
 
-void EndToEndTest::presetRepliesFillKeepOrEmptyTheList() {
+void EndToEndTest::presetRepliesFillOrEmptyTheList() {
+    checkPresetReply();
+}
+
+// The list shown before the reply is kept.
+void EndToEndTest::presetRepliesThatAreNoObjectKeepTheList_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList before{"7"};
+    QTest::newRow("not JSON") << "presets: 1, 3" << before;
+    QTest::newRow("not an object") << "[1,3]" << before;
+    QTest::newRow("an empty object") << "{}" << before;
+}
+
+void EndToEndTest::presetRepliesThatAreNoObjectKeepTheList() {
+    checkPresetReply();
+}
+
+// One row of the reply groups: the preset list shown after the camera's reply, where the
+// panel showed 7 before.
+void EndToEndTest::checkPresetReply() {
     QFETCH(QString, reply);
     QFETCH(QStringList, shown);
     startCamera(R"("faults": {"preset_list_reply": )" +
